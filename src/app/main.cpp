@@ -1,0 +1,2 @@
+// velorm: the desktop program.
+int main() { return 0; }

@@ -1,0 +1,44 @@
+// TDateTime: days since 30.12.1899 00:00 as a double, the time of day being the fraction.
+#pragma once
+
+#include <string>
+
+#include "platform/format_settings.h"
+
+using TDateTime = double;
+
+struct DateParts {
+    int year = 0, month = 0, day = 0;
+};
+struct TimeParts {
+    int hour = 0, minute = 0, second = 0, msec = 0;
+};
+
+bool IsLeapYear(int year);
+int DaysInMonth(int year, int month);
+// False (and nothing written) for an invalid date or time.
+bool TryEncodeDate(int year, int month, int day, TDateTime& out);
+bool TryEncodeTime(int hour, int minute, int second, int msec, TDateTime& out);
+// 0 for an invalid date or time.
+TDateTime EncodeDate(int year, int month, int day);
+TDateTime EncodeTime(int hour, int minute, int second, int msec);
+TDateTime EncodeDateTime(int year, int month, int day, int hour, int minute, int second,
+                         int msec = 0);
+DateParts DecodeDate(TDateTime dt);
+TimeParts DecodeTime(TDateTime dt);  // rounded to the millisecond
+int DayOfYear(TDateTime dt);         // 1..366
+int DayOfWeek(TDateTime dt);         // 1 = Sunday .. 7 = Saturday
+// Same day of month months later (clamped to the month's last day); negative goes back.
+TDateTime IncMonth(TDateTime dt, int months);
+TDateTime StartOfTheHour(TDateTime dt);
+TDateTime StartOfTheDay(TDateTime dt);
+TDateTime StartOfTheMonth(TDateTime dt);
+TDateTime StartOfTheYear(TDateTime dt);
+TDateTime Now();  // local wall-clock time
+
+// Formats with the patterns: d dd m mm yy yyyy h hh n nn s ss z zzz; "m"/"mm" right after
+// an hour token mean minutes; text in '...' or "..." is copied literally; "/" becomes the
+// date separator and ":" the time separator of the settings. Letters are matched without
+// regard to case. Other characters are copied.
+std::string FormatDateTime(const std::string& pattern, TDateTime dt,
+                           const FormatSettings& fs = CurrentFormatSettings());

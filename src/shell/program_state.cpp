@@ -1,0 +1,7 @@
+// The one program-wide instance of the shell's state.
+#include "shell/program_state.h"
+
+ProgramState& Shell() {
+    static ProgramState state;
+    return state;
+}
