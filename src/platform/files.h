@@ -31,7 +31,7 @@ std::string JoinPath(const std::string& a, const std::string& b);
 std::string UpperCase(std::string_view s);
 std::string LowerCase(std::string_view s);
 bool SameText(std::string_view a, std::string_view b);  // ASCII case-insensitive equality
-std::string Trim(std::string_view s);                    // strips bytes <= ' ' on both ends
+std::string Trim(std::string_view s);                   // strips bytes <= ' ' on both ends
 
 // Names directly inside dir, sorted by name (byte order), "." and ".." excluded.
 struct DirEntry {

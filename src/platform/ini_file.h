@@ -13,7 +13,7 @@
 // junk, duplicate sections and keys (the last value wins) and a missing final newline
 // are tolerated.
 class IniFile {
-public:
+  public:
     explicit IniFile(std::string path);
     ~IniFile();
     IniFile(const IniFile&) = delete;
@@ -30,15 +30,13 @@ public:
     std::string ReadString(const std::string& section, const std::string& key,
                            const std::string& def) const;
     // Decimal, or hexadecimal after "$" (and "0x"); the default when absent or not a number.
-    long long ReadInteger(const std::string& section, const std::string& key,
-                          long long def) const;
+    long long ReadInteger(const std::string& section, const std::string& key, long long def) const;
     // Any non-zero integer is true; the default when absent or not a number.
     bool ReadBool(const std::string& section, const std::string& key, bool def) const;
     // A number with "." or "," as decimal separator; the default when absent or invalid.
     double ReadFloat(const std::string& section, const std::string& key, double def) const;
 
-    void WriteString(const std::string& section, const std::string& key,
-                     const std::string& value);
+    void WriteString(const std::string& section, const std::string& key, const std::string& value);
     void WriteInteger(const std::string& section, const std::string& key, long long value);
     void WriteBool(const std::string& section, const std::string& key, bool value);  // "1"/"0"
     void WriteFloat(const std::string& section, const std::string& key, double value);
@@ -59,7 +57,7 @@ public:
     // Returns false when it could not be written; the old file is then untouched.
     bool Save();
 
-private:
+  private:
     struct Impl;
     std::string path_;
     bool loaded_ = false;

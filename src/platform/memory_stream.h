@@ -6,7 +6,7 @@
 #include <vector>
 
 class MemoryStream {
-public:
+  public:
     MemoryStream() = default;
     explicit MemoryStream(std::vector<uint8_t> bytes) : data_(std::move(bytes)) {}
 
@@ -20,7 +20,7 @@ public:
     const std::vector<uint8_t>& Data() const { return data_; }
     std::vector<uint8_t>& Data() { return data_; }
 
-private:
+  private:
     std::vector<uint8_t> data_;
     size_t pos_ = 0;
 };

@@ -7,12 +7,19 @@
 #include <string>
 #include <vector>
 
-enum class PromptButtons { Ok, YesNo, YesNoCancel, OkCancel, RetryCancelIgnore, YesYesToAllRetryCancel };
+enum class PromptButtons {
+    Ok,
+    YesNo,
+    YesNoCancel,
+    OkCancel,
+    RetryCancelIgnore,
+    YesYesToAllRetryCancel
+};
 enum class PromptIcon { Information, Warning, Error, Question };
 enum class PromptAnswer { Ok, Yes, No, Cancel, Retry, Ignore, YesToAll };
 
 class Prompts {
-public:
+  public:
     virtual ~Prompts() = default;
     // A message box with the given buttons; the answer is the button pressed (closing the
     // box counts as Cancel, or No where there is no Cancel, or Ok for a plain message).
@@ -52,7 +59,7 @@ void SetPrompts(Prompts* prompts);  // nullptr returns to the built-in scripted 
 // is exhausted, Ask answers Cancel (No where there is no Cancel, Ok for a plain message)
 // and the choices and input boxes answer nullopt.
 class ScriptedPrompts : public Prompts {
-public:
+  public:
     struct Asked {
         std::string kind;  // "ask", "input", "directory", "open", "save"
         std::string caption;
@@ -71,14 +78,12 @@ public:
                                         const std::string& value) override;
     std::optional<std::string> ChooseDirectory(const std::string& caption,
                                                const std::string& startDir) override;
-    std::optional<std::string> ChooseOpenFile(const std::string& caption,
-                                              const std::string& filter,
+    std::optional<std::string> ChooseOpenFile(const std::string& caption, const std::string& filter,
                                               const std::string& startDir) override;
-    std::optional<std::string> ChooseSaveFile(const std::string& caption,
-                                              const std::string& filter,
+    std::optional<std::string> ChooseSaveFile(const std::string& caption, const std::string& filter,
                                               const std::string& startPath) override;
 
-private:
+  private:
     std::optional<std::string> NextText(const char* kind, const std::string& caption,
                                         const std::string& text);
     std::deque<PromptAnswer> answers_;
@@ -88,10 +93,10 @@ private:
 
 // Restores the previous program-wide prompts when it goes out of scope (for tests).
 class ScopedPrompts {
-public:
+  public:
     explicit ScopedPrompts(Prompts& p);
     ~ScopedPrompts();
 
-private:
+  private:
     Prompts* previous_;
 };

@@ -10,7 +10,8 @@ namespace fs = std::filesystem;
 
 TempDir::TempDir() {
     std::string tmpl = (fs::temp_directory_path() / "velorm-test-XXXXXX").string();
-    if (!mkdtemp(tmpl.data())) throw std::runtime_error("mkdtemp failed");
+    if (!mkdtemp(tmpl.data()))
+        throw std::runtime_error("mkdtemp failed");
     path_ = tmpl;
 }
 

@@ -4,7 +4,7 @@
 #include <string>
 
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -19,6 +19,6 @@ public:
     // Creates a directory chain and returns its full path.
     std::string MakeDir(const std::string& relative) const;
 
-private:
+  private:
     std::string path_;
 };

@@ -11,7 +11,7 @@
 // Base of the database class tree. (Implementation note for whoever completes this file:
 // the loader classes tKesh_BDZemra_FilesLoader_CORE / _FS / _VintZip go in their own files.)
 class tKesh_BDZemra_Files_CORE {
-public:
+  public:
     virtual ~tKesh_BDZemra_Files_CORE() = default;
     virtual void Clear() = 0;
     virtual bool Detect() = 0;
@@ -24,7 +24,7 @@ public:
 };
 
 class tKesh_BDZemra_Files : public tKesh_BDZemra_Files_CORE {
-public:
+  public:
     // kind 0 zip archive, 1 directory. On failure error (when given) gets the error text
     // ("" when there is none to show).
     bool Open(int kind, const std::string& path, std::string* error = nullptr);
@@ -36,7 +36,7 @@ public:
     const std::string& LastError() const { return error_; }
     size_t DbFileCount() const { return dbFileCount_; }
 
-protected:
+  protected:
     std::string dbPath_;
     std::vector<std::pair<std::string, std::unique_ptr<MemoryStream>>> dbEntries_;
     int dbKind_ = 1;

@@ -11,7 +11,7 @@
 enum DbFileKind { dfkAlgorithm = 0, dfkModule = 1, dfkTaskQueue = 2 };
 
 class tKesh_BDZemra_forBDD7 : public tKesh_BDZemra_Files {
-public:
+  public:
     // Chooses zip or directory from the path and opens it.
     bool OpenPath(const std::string& path);
     // For a database-looking file name, tries its directory and up to five parents.
