@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/file_search.h"
 #include "platform/files.h"
 #include "platform/profile_paths.h"
 #include "shell/settings_keys.h"
@@ -30,7 +31,8 @@ bool WriteExchangeLogTo(const std::string& logDir, TDateTime when, const std::st
     const std::string file = JoinPath(logDir, ExchangeLogFileName(when));
     const bool newFile = !FileExists(file);
     bool written = false;
-    {
+    std::string message;
+    if (CreateDirectoryPath(logDir, message)) {
         // Appending never truncates: a day's log that cannot be appended to is kept as it is.
         std::ofstream out(std::filesystem::path(file), std::ios::binary | std::ios::app);
         if (out) {
