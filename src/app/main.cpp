@@ -1,2 +1,47 @@
 // velorm: the desktop program.
-int main() { return 0; }
+#include <QApplication>
+#include <QCoreApplication>
+#include <QLocale>
+#include <QStringList>
+#include <cstdio>
+
+#include "platform/event_pump.h"
+#include "platform/format_settings.h"
+#include "platform/prompts.h"
+#include "shell/ui/locale_format.h"
+#include "shell/ui/main_window.h"
+#include "shell/ui/program_windows.h"
+#include "shell/ui/qt_prompts.h"
+#include "shell/ui/startup_screenshot.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Velorm");
+
+    QString screenshot;
+    const QStringList args = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        if (args[i] == "--screenshot" && i + 1 < args.size()) {
+            screenshot = args[++i];
+        } else {
+            std::fprintf(stderr, "usage: velorm [--screenshot FILE.png]\n");
+            return 2;
+        }
+    }
+
+    CurrentFormatSettings() = FormatSettingsOf(QLocale::system());
+    SetEventPump([] { QCoreApplication::processEvents(); });
+    QtPrompts prompts;
+    SetPrompts(&prompts);
+
+    CreateProgramWindows();
+    if (!screenshot.isEmpty())
+        TakeStartupScreenshot(screenshot);
+    AppWindows().Form1->show();
+    const int result = QApplication::exec();
+
+    DestroyProgramWindows();
+    SetPrompts(nullptr);
+    SetEventPump(nullptr);
+    return result;
+}

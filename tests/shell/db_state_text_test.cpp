@@ -1,5 +1,5 @@
 // The options panel's texts for the database state.
-#include "shell/db_state_text.h"
+#include "model/configdb/db_state_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The two texts with which the database options panel shows the state of the database.
-#include "shell/db_state_text.h"
+#include "model/configdb/db_state_text.h"
 
 namespace {
 constexpr const char* kVersionCaption = "версия БД-Zemra: ";
