@@ -41,14 +41,15 @@ TEST(IniFile, DirectoryIsNotLoaded) {
 
 TEST(IniFile, LineEndingsJunkAndMissingFinalNewline) {
     TempDir dir;
-    const std::string text = std::string("\x01\x02\xFF\xFE junk\0more\r\n", 21) +
-                             "[Common]\r\n"
-                             "VS=1\r\n" +
-                             std::string("\0\0\0", 3) +
-                             "\n[Link]\n"
-                             "Type=3\n"
-                             "garbage line without equals\n"
-                             "Timeout=250";
+    using namespace std::string_literals;
+    const std::string text =
+        "\x01\x02\xFF\xFE junk\0more\r\n"s
+        "[Common]\r\n"
+        "VS=1\r\n"
+        "\0\0\0\n[Link]\n"
+        "Type=3\n"
+        "garbage line without equals\n"
+        "Timeout=250";
     IniFile ini(dir.WriteFile("m.ini", text));
     EXPECT_TRUE(ini.Loaded());
     EXPECT_EQ(ini.ReadInteger("Common", "VS", -1), 1);
