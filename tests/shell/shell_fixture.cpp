@@ -1,15 +1,13 @@
 // A throw-away user profile and configuration databases for the shell's tests.
 #include "shell/shell_fixture.h"
 
-#include <cstdlib>
-
 #include "model/configdb/config_db.h"
 #include "platform/files.h"
 #include "platform/profile_paths.h"
 #include "shell/program_state.h"
+#include "support/zip_maker.h"
 
 void ShellTest::SetUp() {
-    setenv("XDG_CONFIG_HOME", profile_.Path().c_str(), 1);
     Shell() = ProgramState{};
     Shell().SettingsFileName = VendorConfigFile("Ambrisk", true, true);
     DestroyConfigDb();
@@ -36,8 +34,5 @@ std::string MakeDbDirectory(const TempDir& root, const std::string& relative) {
 }
 
 void MakeDbZip(const TempDir& scratch, const std::string& zipPath) {
-    const std::string dir = MakeDbDirectory(scratch, "zipdb");
-    const std::string command =
-        "cd '" + dir + "' && zip -qr '" + zipPath + "' version.txt ALG MOD TASK";
-    ASSERT_EQ(std::system(command.c_str()), 0);
+    ASSERT_TRUE(MakeZipWithTool(MakeDbDirectory(scratch, "zipdb"), zipPath));
 }

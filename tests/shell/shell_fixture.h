@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "support/scoped_env.h"
 #include "support/temp_dir.h"
 
 // Points XDG_CONFIG_HOME at a fresh temporary directory, resets the shell's program-wide state
@@ -22,6 +23,7 @@ class ShellTest : public ::testing::Test {
 
     TempDir profile_;
     TempDir work_;
+    ScopedEnv configHome_{"XDG_CONFIG_HOME", profile_.Path()};
 };
 
 // Makes a configuration database directory under root/relative (ALG, MOD and TASK with one file

@@ -79,23 +79,33 @@ void tKesh_BDZemra_optPanel::Apply(const std::optional<std::string>& path) {
         if (error.empty())
             error = db.LastError();
     }
-    const DbStateText text = DescribeDbState(!target.empty(), opened, db.GetVersion(), error);
-    LabelVersName->setText(QString::fromStdString(text.name));
-    LabelVersVers->setText(QString::fromStdString(text.value));
-    LabelVersVers->setStyleSheet(opened ? "" : "color: maroon");
+    ShowState(DescribeDbState(!target.empty(), opened, db.GetVersion(), error), opened);
     if (OnChange)
         OnChange();
 }
 
+void tKesh_BDZemra_optPanel::ShowState(const DbStateText& text, bool opened) {
+    LabelVersName->setText(QString::fromStdString(text.name));
+    LabelVersVers->setText(QString::fromStdString(text.value));
+    LabelVersVers->setStyleSheet(opened ? "" : "color: maroon");
+}
+
 void tKesh_BDZemra_optPanel::ShowCurrent() {
     tKesh_BDZemra_forBDD7& db = ConfigDb();
-    if (!db.DbOpened())
+    const bool opened = db.DbOpened();
+    // A database that did not open is shown with the path tried and the reason, so the user
+    // sees what to correct; it is not opened again.
+    const std::string& path = opened ? db.DbPath() : db.RequestedPath();
+    if (path.empty())
         return;
     const bool zip = db.DbKind() == kDbKindZip;
-    (zip ? PathEditorZip : PathEditorFile)->SetPath(db.DbPath());
+    (zip ? PathEditorZip : PathEditorFile)->SetPath(path);
     (zip ? RadioButtonZip : RadioButtonFile)->setChecked(true);
     EnableEditorOfKind();
-    Apply(std::nullopt);
+    if (opened)
+        Apply(std::nullopt);
+    else
+        ShowState(DescribeDbState(true, false, "", db.LastError()), false);
 }
 
 void tKesh_BDZemra_optPanel::EnableChoice() {

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "model/configdb/db_state_text.h"
 #include "model/ui/path_edit.h"
 
 // "panelBDZemra": the kind (zip archive or directory), the path, and the state of the database
@@ -17,7 +18,8 @@ class tKesh_BDZemra_optPanel : public QFrame {
   public:
     explicit tKesh_BDZemra_optPanel(QWidget* parent = nullptr);
 
-    // Puts the open database into the box of its kind, selects that kind and applies.
+    // Puts the open database into the box of its kind, selects that kind and applies; a
+    // database that failed to open is shown with its path and the reason.
     void ShowCurrent();
     // Lets the user choose the kind.
     void EnableChoice();
@@ -43,4 +45,5 @@ class tKesh_BDZemra_optPanel : public QFrame {
     // Opens the database of the selected kind at path (or at the selected box's text) and
     // shows the outcome.
     void Apply(const std::optional<std::string>& path);
+    void ShowState(const DbStateText& text, bool opened);
 };

@@ -19,7 +19,7 @@ QPixmap VelormLogo(int width, int height) {
     p.drawRoundedRect(box, height / 6.0, height / 6.0);
 
     // A small bar chart: report rows over time.
-    const double barWidth = width / 14.0;
+    const double barWidth = width / 20.0;
     const double base = height * 0.82;
     const double heights[] = {0.25, 0.40, 0.32, 0.55};
     p.setBrush(QColor(255, 255, 255, 170));

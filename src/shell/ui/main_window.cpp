@@ -46,7 +46,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     auto* layout = new QGridLayout(central);
     Image1 = new QLabel(central);
     Image1->setObjectName("Image1");
-    Image1->setPixmap(VelormLogo(220, 80));
+    Image1->setPixmap(VelormLogo(200, 72));
     layout->addWidget(Image1, 0, 0, Qt::AlignRight | Qt::AlignBottom);
     setCentralWidget(central);
 

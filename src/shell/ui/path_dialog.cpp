@@ -84,7 +84,8 @@ TAwayBd::TAwayBd(QWidget* parent) : QDialog(parent) {
     layout->addLayout(dirs);
     layout->addWidget(Label3);
     layout->addLayout(buttons);
-    setMinimumWidth(560);
+    DirectoryEdit3->setMinimumWidth(380);
+    DirectoryEdit4->setMinimumWidth(380);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     reportsRow_ = {DirectoryEdit3,
