@@ -178,12 +178,18 @@ bool TAwayBd::SaveSettings(bool ask) {
     if (state == pssSettingsNotWritten)
         Label3->setText("Не удалось записать файл настроек " +
                         QString::fromStdString(Shell().SettingsFileName));
-    if (ask)
-        return CurrentPrompts().Ask(kCaption,
-                                    "При проверке настроечных данных обнаружены ошибки\n"
-                                    "Остаться в режиме редактирования (Да/Yes) или отменить "
-                                    "изменения и выйти (Нет/No) ?",
-                                    PromptButtons::YesNo, PromptIcon::Question) == PromptAnswer::No;
+    if (ask) {
+        const bool leave =
+            CurrentPrompts().Ask(kCaption,
+                                 "При проверке настроечных данных обнаружены ошибки\n"
+                                 "Остаться в режиме редактирования (Да/Yes) или отменить "
+                                 "изменения и выйти (Нет/No) ?",
+                                 PromptButtons::YesNo, PromptIcon::Question) == PromptAnswer::No;
+        // Leaving discards the edits, the database chosen in the panel included.
+        if (leave)
+            RestoreSettings();
+        return leave;
+    }
     if (state == pssReportsDirFailed)
         DirectoryEdit3->setFocus();
     else if (state == pssModulesDirFailed)
