@@ -21,20 +21,20 @@ std::optional<std::string> Chosen(const QString& path) {
     return path.toStdString();
 }
 
-struct ButtonSpec {
+struct ButtonDef {
     PromptAnswer answer;
     const char* text;
     QMessageBox::ButtonRole role;
 };
 
-std::vector<ButtonSpec> ButtonsOf(PromptButtons buttons) {
-    const ButtonSpec ok{PromptAnswer::Ok, "OK", QMessageBox::AcceptRole};
-    const ButtonSpec yes{PromptAnswer::Yes, "Да", QMessageBox::YesRole};
-    const ButtonSpec no{PromptAnswer::No, "Нет", QMessageBox::NoRole};
-    const ButtonSpec cancel{PromptAnswer::Cancel, "Отмена", QMessageBox::RejectRole};
-    const ButtonSpec retry{PromptAnswer::Retry, "Повтор", QMessageBox::AcceptRole};
-    const ButtonSpec ignore{PromptAnswer::Ignore, "Пропустить", QMessageBox::ActionRole};
-    const ButtonSpec yesToAll{PromptAnswer::YesToAll, "Да для всех", QMessageBox::YesRole};
+std::vector<ButtonDef> ButtonsOf(PromptButtons buttons) {
+    const ButtonDef ok{PromptAnswer::Ok, "OK", QMessageBox::AcceptRole};
+    const ButtonDef yes{PromptAnswer::Yes, "Да", QMessageBox::YesRole};
+    const ButtonDef no{PromptAnswer::No, "Нет", QMessageBox::NoRole};
+    const ButtonDef cancel{PromptAnswer::Cancel, "Отмена", QMessageBox::RejectRole};
+    const ButtonDef retry{PromptAnswer::Retry, "Повтор", QMessageBox::AcceptRole};
+    const ButtonDef ignore{PromptAnswer::Ignore, "Пропустить", QMessageBox::ActionRole};
+    const ButtonDef yesToAll{PromptAnswer::YesToAll, "Да для всех", QMessageBox::YesRole};
     switch (buttons) {
         case PromptButtons::Ok:
             return {ok};
@@ -53,9 +53,9 @@ std::vector<ButtonSpec> ButtonsOf(PromptButtons buttons) {
 }
 
 // What closing the box without a button means.
-PromptAnswer ClosedAnswer(const std::vector<ButtonSpec>& specs) {
-    PromptAnswer answer = specs.front().answer;
-    for (const ButtonSpec& s : specs) {
+PromptAnswer ClosedAnswer(const std::vector<ButtonDef>& defs) {
+    PromptAnswer answer = defs.front().answer;
+    for (const ButtonDef& s : defs) {
         if (s.answer == PromptAnswer::Cancel)
             return PromptAnswer::Cancel;
         if (s.answer == PromptAnswer::No)
@@ -95,16 +95,16 @@ PromptAnswer QtPrompts::Ask(const std::string& caption, const std::string& text,
                             PromptButtons buttons, PromptIcon icon) {
     QMessageBox box(IconOf(icon), Q(caption), Q(text), QMessageBox::NoButton,
                     QApplication::activeWindow());
-    const std::vector<ButtonSpec> specs = ButtonsOf(buttons);
+    const std::vector<ButtonDef> defs = ButtonsOf(buttons);
     std::vector<std::pair<QAbstractButton*, PromptAnswer>> made;
-    for (const ButtonSpec& s : specs)
+    for (const ButtonDef& s : defs)
         made.emplace_back(box.addButton(s.text, s.role), s.answer);
     box.setDefaultButton(static_cast<QPushButton*>(made.front().first));
     box.exec();
     for (const auto& [button, answer] : made)
         if (box.clickedButton() == button)
             return answer;
-    return ClosedAnswer(specs);
+    return ClosedAnswer(defs);
 }
 
 std::optional<std::string> QtPrompts::InputBox(const std::string& caption,
