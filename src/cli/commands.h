@@ -7,5 +7,5 @@
 
 using CliArgs = std::vector<std::string>;
 
-// demo --out DIR: writes the demo world into DIR.
+// demo --out DIR [--settings FILE]: writes the demo world into DIR.
 int RunDemoCommand(const CliArgs& args);

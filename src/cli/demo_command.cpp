@@ -1,25 +1,37 @@
-// velorm-cli demo: writes the demo world (for now the configuration database) into a directory.
+// velorm-cli demo: writes the demo world into a directory, optionally with a settings file.
 #include <cstdio>
 
 #include "cli/commands.h"
-#include "model/configdb/demo_db.h"
+#include "shell/demo_world.h"
 
 int RunDemoCommand(const CliArgs& args) {
-    if (args.size() != 2 || args[0] != "--out" || args[1].empty()) {
-        std::fprintf(stderr, "usage: velorm-cli demo --out DIR\n");
+    std::string outDir, settingsFile;
+    bool valid = args.size() % 2 == 0;
+    for (size_t i = 0; valid && i < args.size(); i += 2) {
+        if (args[i] == "--out")
+            outDir = args[i + 1];
+        else if (args[i] == "--settings")
+            settingsFile = args[i + 1];
+        else
+            valid = false;
+    }
+    if (!valid || outDir.empty()) {
+        std::fprintf(stderr, "usage: velorm-cli demo --out DIR [--settings FILE]\n");
         return 2;
     }
-    const std::string& outDir = args[1];
-
-    DemoConfigDbWritten db;
+    DemoWorld world;
     std::string error;
-    if (!WriteDemoConfigDb(outDir, db, error)) {
+    if (!WriteDemoWorld(outDir, settingsFile, world, error)) {
         std::fprintf(stderr, "velorm-cli demo: %s\n", error.c_str());
         return 1;
     }
-    std::printf("configuration database, directory:   %s (%zu files)\n", db.directory.c_str(),
-                db.fileCount);
-    std::printf("configuration database, zip archive: %s (%zu files)\n", db.zip.c_str(),
-                db.fileCount);
+    std::printf("configuration database, directory:   %s (%zu files)\n", world.dbDirectory.c_str(),
+                world.dbFileCount);
+    std::printf("configuration database, zip archive: %s (%zu files)\n", world.dbZip.c_str(),
+                world.dbFileCount);
+    std::printf("report forms:                        %s\n", world.reportsDir.c_str());
+    std::printf("modules:                             %s\n", world.modulesDir.c_str());
+    if (!settingsFile.empty())
+        std::printf("settings file:                       %s\n", settingsFile.c_str());
     return 0;
 }

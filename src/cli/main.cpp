@@ -14,8 +14,9 @@ struct Command {
 };
 
 const Command kCommands[] = {
-    {"demo", "demo --out DIR",
-     "write the demo world into DIR (configuration database: DIR/BD-Zemra, DIR/BD-Zemra.zip)",
+    {"demo", "demo --out DIR [--settings FILE]",
+     "write the demo world into DIR (configuration database as directory and zip, report-forms\n   "
+     "   and modules directories) and, with --settings, a settings file pointing at it",
      RunDemoCommand},
 };
 

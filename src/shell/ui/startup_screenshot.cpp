@@ -19,7 +19,10 @@ void TakeStartupScreenshot(const QString& file) {
             return;
         QTimer::singleShot(0, window, [file, window] {
             const bool saved = window->grab().save(file, "PNG");
-            if (!saved)
+            if (saved)
+                std::printf("Window \"%s\" saved as %s\n", qPrintable(window->windowTitle()),
+                            qPrintable(file));
+            else
                 std::fprintf(stderr, "velorm: cannot write %s\n", qPrintable(file));
             // Ends every running event loop, a modal dialog's included.
             QCoreApplication::exit(saved ? 0 : 1);
