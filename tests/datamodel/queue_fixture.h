@@ -10,8 +10,8 @@
 #include "support/model_db.h"
 
 inline constexpr uint16_t kModule = 0x0701;
-inline constexpr uint16_t kHourly = 0x0100;  // reference, 1-byte value, 2-byte value, text of 5
-inline constexpr uint16_t kDaily = 0x0200;   // reference, text of 8, flag reference
+inline constexpr uint16_t kHourly = 0x0100;   // reference, 1-byte value, 2-byte value, text of 5
+inline constexpr uint16_t kDaily = 0x0200;    // reference, text of 8, flag reference
 inline constexpr uint16_t kService = 0x0300;  // one reference, used for F028h
 
 // Template records of a task whose entries are the algorithm's defaults.
@@ -43,13 +43,13 @@ class QueueTest : public ::testing::Test {
         AlgParamRecord flag = ReferenceRecord(0x22, "Флаг");
         flag.TypeCode = 0;
         flag.ItemSize = 1;
-        algs = {MakeAlg(kHourly, "Часовой архив",
-                        {ReferenceRecord(0x10, "Ссылка", 1, 1, 2), ValueRecord(0x11, "Байт", 1),
-                         ValueRecord(0x12, "Слово", 2), TextRecord(0x13, "Имя", 5)}),
-                MakeAlg(kDaily, "Суточный архив",
-                        {ReferenceRecord(0x20, "Ссылка", 2, 2, 1), TextRecord(0x21, "Имя", 8),
-                         flag}),
-                MakeAlg(kService, "Служебный", {ReferenceRecord(0x30, "Счётчик")})};
+        algs = {
+            MakeAlg(kHourly, "Часовой архив",
+                    {ReferenceRecord(0x10, "Ссылка", 1, 1, 2), ValueRecord(0x11, "Байт", 1),
+                     ValueRecord(0x12, "Слово", 2), TextRecord(0x13, "Имя", 5)}),
+            MakeAlg(kDaily, "Суточный архив",
+                    {ReferenceRecord(0x20, "Ссылка", 2, 2, 1), TextRecord(0x21, "Имя", 8), flag}),
+            MakeAlg(kService, "Служебный", {ReferenceRecord(0x30, "Счётчик")})};
         for (const auto& a : algs)
             db.Add(a);
         db.Add(MakeMod(kModule, "Модуль", {{kHourly, 1}, {kDaily, 2}, {kService, 3}}));

@@ -7,8 +7,8 @@
 
 namespace {
 constexpr size_t kName = 0, kIdFlags = 48, kShortName = 50, kKept59 = 59, kWord60 = 60,
-                 kWord62 = 62, kModuleNumber = 64, kKept66 = 66, kIdTable = 68,
-                 kSecondTable = 96, kTaskCount = 124, kKept126 = 126;
+                 kWord62 = 62, kModuleNumber = 64, kKept66 = 66, kIdTable = 68, kSecondTable = 96,
+                 kTaskCount = 124, kKept126 = 126;
 }  // namespace
 
 TskHeader DecodeTskHeader(const uint8_t* rec) {

@@ -11,8 +11,8 @@
 inline constexpr size_t TskHeaderSize = 128;
 
 struct TskHeader {
-    std::string QueueName;  // up to 47 characters
-    uint16_t IdFlags = 0;   // low four bits all set: IdTable[0] is the queue identifier
+    std::string QueueName;       // up to 47 characters
+    uint16_t IdFlags = 0;        // low four bits all set: IdTable[0] is the queue identifier
     std::string QueueShortName;  // up to 8 characters
     uint8_t Kept59 = 0;
     uint16_t ModuleWord60 = 0;  // factory number of the controller
