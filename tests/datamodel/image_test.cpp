@@ -137,8 +137,9 @@ TEST_F(QueueTest, ImageRoundTripGivesBackTheEnabledTasks) {
             }
             EXPECT_EQ(y.Value1(e), x.Value1(e)) << i << "/" << e;
             EXPECT_EQ(y.Value2(e), x.Value2(e)) << i << "/" << e;
-            if (x.IsReference(e) && x.Value1(e) >= 0x0100)
+            if (x.IsReference(e) && x.Value1(e) >= 0x0100) {
                 EXPECT_EQ(y.FormatCode(e) & 0x3300, x.FormatCode(e) & 0x3300) << i << "/" << e;
+            }
         }
     }
     EXPECT_EQ(fresh->TaskAt(22)->FormatCode(0), 0x3033);
