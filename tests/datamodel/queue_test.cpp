@@ -27,7 +27,8 @@ TEST_F(QueueTest, SavedTasksFollowTheTemplateNumberedInFileOrder) {
     saved.Header.ModuleNumber = kModule;
     saved.Header.TaskCount = 3;
     for (int i = 0; i < 3; ++i) {
-        saved.Tasks.push_back(TemplateTask(algs[0], 1));
+        saved.Tasks.push_back(DefaultTaskBlock(algs[0]));
+        saved.Tasks.back().Task.Flags = 1;
         saved.Tasks.back().Task.TaskIndex = 77;
     }
     std::string path = db.Dir().Path() + "/saved.tsk";

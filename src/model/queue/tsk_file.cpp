@@ -86,3 +86,31 @@ std::vector<ParamRecord> SplitTextRecords(const ParamRecord& record, const std::
     }
     return records;
 }
+
+TskTaskBlock DefaultTaskBlock(const AlgFile& alg) {
+    TskTaskBlock block;
+    block.Task.Name = alg.Header.Name.substr(0, 50);
+    block.Task.AlgNumber = alg.Header.Number;
+    block.Task.Word64 = 0xFFFF;
+    block.Task.Word68 = 0xFFFF;
+    block.Task.ParamCount = static_cast<uint16_t>(alg.Params.size());
+    for (uint32_t i = 0; i < alg.Params.size(); ++i) {
+        const AlgParamRecord& p = alg.Params[i];
+        TAlgParamDesc d = ParamDescFromRecord(p);
+        ParamRecord r;
+        r.Name = p.Name.substr(0, 50);
+        r.ShortName = p.ShortName;
+        r.InternalNumber = p.InternalNumber;
+        r.Value1 = d.IsReference ? 0xFFFF : 0;
+        r.FormatCode = ParamFormatCode(d);
+        r.Position = i;
+        r.ArchiveKind = d.ArchiveKind;
+        if (!d.IsReference && d.IsText) {
+            auto pieces = SplitTextRecords(r, "", d.ItemCount);
+            block.Records.insert(block.Records.end(), pieces.begin(), pieces.end());
+        } else {
+            block.Records.push_back(r);
+        }
+    }
+    return block;
+}
