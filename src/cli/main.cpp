@@ -17,6 +17,8 @@ const Command kCommands[] = {
     {"demo", "demo --out DIR",
      "write the demo world into DIR (configuration database: DIR/BD-Zemra, DIR/BD-Zemra.zip)",
      RunDemoCommand},
+    {"inspect", "inspect alg|mod|tsk FILE [--db PATH] [--json]",
+     "show what an algorithm, module description or task-queue file holds", RunInspectCommand},
 };
 
 void PrintUsage(std::FILE* out) {

@@ -18,6 +18,14 @@ TAlgoritms::TAlgoritms(const std::string& fileName, bool readParams) {
 }
 
 bool TAlgoritms::LoadFromDatabase(const std::string& fileName, bool readParams) {
+    EnsureConfigDbOpen(fileName);
+    return LoadFromStream(
+        ConfigDb().GetStream(tKesh_BDZemra_forBDD7::ResolveName(fileName, dfkAlgorithm)), fileName,
+        readParams);
+}
+
+bool TAlgoritms::LoadFromStream(MemoryStream* stream, const std::string& fileName,
+                                bool readParams) {
     has32Values_ = false;
     description_.clear();
     params_.clear();
@@ -25,9 +33,6 @@ bool TAlgoritms::LoadFromDatabase(const std::string& fileName, bool readParams) 
 
     AlgFile file;
     bool ok = false;
-    EnsureConfigDbOpen(fileName);
-    MemoryStream* stream =
-        ConfigDb().GetStream(tKesh_BDZemra_forBDD7::ResolveName(fileName, dfkAlgorithm));
     if (stream) {
         stream->Seek(0);
         ok = ReadAlgFile(*stream, readParams, file);

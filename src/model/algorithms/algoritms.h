@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/algorithms/alg_param_desc.h"
+#include "platform/memory_stream.h"
 
 class TAlgoritms {
   public:
@@ -14,6 +15,9 @@ class TAlgoritms {
     TAlgoritms(const std::string& fileName, bool readParams);
 
     bool LoadFromDatabase(const std::string& fileName, bool readParams);
+    // Reads the descriptor from bytes already at hand (stream == nullptr: the file is
+    // missing); fileName goes into the error text.
+    bool LoadFromStream(MemoryStream* stream, const std::string& fileName, bool readParams);
 
     // Position of the first parameter with that internal number, -1 when none.
     int IndexOfParam(uint16_t internalNumber) const;

@@ -1,6 +1,7 @@
 // The algorithms, module descriptions and template queues of the demo configuration database.
 #include "model/demo/demo_contents.h"
 
+#include <algorithm>
 #include <string>
 
 #include "model/algorithms/alg_file.h"
@@ -108,8 +109,15 @@ TskFile Template(const ModFile& mod, const std::vector<const AlgFile*>& algs) {
     TskFile t;
     t.Header.QueueName = Utf8ToSys("Шаблон ") + mod.Header.ModuleName.substr(0, 30);
     t.Header.ModuleNumber = mod.Header.ModuleNumber;
-    for (const AlgFile* alg : algs)
-        t.Tasks.push_back(DefaultTaskBlock(*alg));
+    for (const AlgFile* alg : algs) {
+        // Archive tasks run in the timer group of their archive kind, the others in group 1.
+        TskTaskBlock task = DefaultTaskBlock(*alg);
+        uint16_t kind = 0;
+        for (const auto& p : alg->Params)
+            kind = std::max<uint16_t>(kind, ParamDescFromRecord(p).ArchiveKind);
+        task.Task.Flags = static_cast<uint8_t>(std::max<uint16_t>(kind, 1) << 1);
+        t.Tasks.push_back(std::move(task));
+    }
     t.Header.TaskCount = static_cast<uint16_t>(t.Tasks.size());
     return t;
 }
