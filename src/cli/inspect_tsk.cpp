@@ -54,14 +54,14 @@ json TaskJson(const TParam& task, int position) {
 
 // The file as the queue would be built from it: the template of its module followed by
 // its own tasks; a template held by the database is shown as the module's template.
-std::unique_ptr<Task_CL> BuildQueue(const InspectInput& in, TSpisAlg& library,
+std::unique_ptr<Task_CL> BuildQueue(const std::string& file, TSpisAlg& library,
                                     const TskHeader& header) {
     std::string dbPath = ConfigDb().DbPath();
-    bool isTemplate = SameText(ExtractFileName(in.file), Hex4(header.ModuleNumber) + ".tsk") &&
-                      ConfigDb().HasFile(in.file);
-    if (isTemplate || !FileExists(in.file))
+    bool isTemplate = SameText(ExtractFileName(file), Hex4(header.ModuleNumber) + ".tsk") &&
+                      ConfigDb().HasFile(file);
+    if (isTemplate || !FileExists(file))
         return std::make_unique<Task_CL>(header.ModuleNumber, dbPath, "", "", "", &library, false);
-    return std::make_unique<Task_CL>(0, dbPath, "", "", in.file, &library, false);
+    return std::make_unique<Task_CL>(0, dbPath, "", "", file, &library, false);
 }
 
 }  // namespace
@@ -69,9 +69,12 @@ std::unique_ptr<Task_CL> BuildQueue(const InspectInput& in, TSpisAlg& library,
 json InspectTskFile(const InspectInput& in) {
     json doc = {{"kind", "tsk"}, {"file", in.file}};
     bool dbOpen = ConfigDb().DbOpened() || OpenDbFor(in);
-    Task_CL summary(in.file);
+    // A name inside the database may come without its extension.
+    std::string file =
+        FileExists(in.file) ? in.file : tKesh_BDZemra_forBDD7::ResolveName(in.file, dfkTaskQueue);
+    Task_CL summary(file);
     const TskHeader& h = summary.Header();
-    if (FileExists(in.file) || dbOpen) {
+    if (FileExists(file) || ConfigDb().HasFile(file)) {
         doc["queueName"] = SysToUtf8(h.QueueName);
         doc["queueShortName"] = SysToUtf8(h.QueueShortName);
         doc["moduleNumber"] = HexText(h.ModuleNumber);
@@ -85,7 +88,7 @@ json InspectTskFile(const InspectInput& in) {
     doc["tasks"] = json::array();
     doc["report"] = json::array();
     if (!dbOpen) {
-        if (!FileExists(in.file)) {
+        if (!FileExists(file)) {
             doc["unreadable"] = true;
             doc["report"].push_back("cannot read " + in.file);
         } else {
@@ -94,7 +97,7 @@ json InspectTskFile(const InspectInput& in) {
         return doc;
     }
     TSpisAlg library;
-    auto queue = BuildQueue(in, library, h);
+    auto queue = BuildQueue(file, library, h);
     doc["moduleName"] = SysToUtf8(queue->Module().ModuleName());
     doc["templateCount"] = queue->TemplateCount();
     bool anyEnabled = false;
@@ -130,7 +133,7 @@ std::string RenderTsk(const json& doc) {
     }
     for (const auto& t : doc["tasks"]) {
         out += "\nTask " + std::to_string(t["position"].get<int>()) + "  index " +
-               std::to_string(t["taskIndex"].get<int>()) + "  algorithm " +
+               HexText(t["taskIndex"].get<unsigned>()) + "  algorithm " +
                t["algorithm"].get<std::string>() + " \"" + t["algorithmName"].get<std::string>() +
                "\"  group " + std::to_string(t["group"].get<int>()) +
                (t["enabled"].get<bool>() ? "" : "  (disabled)") + "\n";
