@@ -49,6 +49,11 @@ bool TSpisAlg::Load(const std::string& dbHint, std::vector<uint16_t>& numbers,
     if (toLoad.empty())
         return true;
 
+    // Listing first loads the whole database into memory in one pass, so the descriptors
+    // below are served from memory instead of being looked for one by one.
+    EnsureConfigDbOpen(dbHint);
+    std::vector<std::string> entries = ConfigDb().ListKind(dfkAlgorithm);
+
     for (uint16_t wanted : toLoad) {
         auto alg = std::make_unique<TAlgoritms>(AlgFileName(wanted), readParams);
         if (!alg->ErrorText().empty()) {
@@ -65,8 +70,6 @@ bool TSpisAlg::Load(const std::string& dbHint, std::vector<uint16_t>& numbers,
         descriptors_.emplace(alg->Number(), std::move(alg));
     }
 
-    EnsureConfigDbOpen(dbHint);
-    std::vector<std::string> entries = ConfigDb().ListKind(dfkAlgorithm);
     // A descriptor that the database holds but that could not be read (or that holds
     // another number) counts as missing too, so that no caller keeps an entry whose
     // algorithm is not in the library.

@@ -28,8 +28,15 @@ bool TModul::Load(uint16_t moduleNumber, const std::string& moduleDir, const std
         return false;
     }
     stream->Seek(0);
+    return LoadFromStream(*stream, fileName, dbHint);
+}
+
+bool TModul::LoadFromStream(MemoryStream& stream, const std::string& fileName,
+                            const std::string& dbHint) {
+    algEntries_.clear();
+    fullAlgs_.clear();
     ModFile file;
-    bool complete = ReadModFile(*stream, file);
+    bool complete = ReadModFile(stream, file);
     header_ = file.Header;
     for (const auto& e : file.Entries)
         algEntries_.push_back({e.AlgNumber, e.AlgInternal});

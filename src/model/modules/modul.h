@@ -35,6 +35,10 @@ class TModul {
     explicit TModul(TSpisAlg* library) : library_(library) {}
 
     bool Load(uint16_t moduleNumber, const std::string& moduleDir, const std::string& dbHint);
+    // Reads a description from bytes at hand and loads its algorithms; fileName goes into
+    // the error text of a damaged file.
+    bool LoadFromStream(MemoryStream& stream, const std::string& fileName,
+                        const std::string& dbHint);
     // Reads only the header of a description held by the database.
     static std::optional<ModuleHeaderInfo> ReadHeader(const std::string& fileName);
 
