@@ -239,4 +239,21 @@ TEST_F(QueueTest, LookupsOverTasksAndReferences) {
     EXPECT_EQ(q->NextTaskIndex(), 1);
 }
 
+TEST_F(QueueTest, MissingSavedFileOrTemplateIsReported) {
+    auto q = Queue(db.Dir().Path() + "/absent.tsk");
+    EXPECT_EQ(q->TaskCount(), 0);
+    ASSERT_EQ(q->Report().size(), 1u);
+    EXPECT_EQ(SysToUtf8(q->Report()[0]),
+              "Не удалось открыть файл \"" + db.Dir().Path() + "/absent.tsk\"");
+
+    TskFile saved;
+    saved.Header.ModuleNumber = 0x0702;  // a module the database does not describe
+    std::string path = db.Dir().Path() + "/other.tsk";
+    auto bytes = EncodeTskFile(saved);
+    WriteFileAtomic(path, bytes.data(), bytes.size());
+    auto other = Queue(path);
+    EXPECT_EQ(LinesToUtf8(other->Report()),
+              (std::vector<std::string>{"В каталоге ", "Отсутствует описание модуля 0702"}));
+}
+
 }  // namespace

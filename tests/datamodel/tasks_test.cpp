@@ -47,19 +47,12 @@ class TasksTest : public ::testing::Test {
     const TAlgoritms* alg = nullptr;
 };
 
-std::vector<std::string> Utf8(const std::vector<std::string>& lines) {
-    std::vector<std::string> out;
-    for (const auto& l : lines)
-        out.push_back(SysToUtf8(l));
-    return out;
-}
-
 TEST_F(TasksTest, MissingAlgorithmDropsEveryRecord) {
     TParam task(Record(1, 2), nullptr);
     EXPECT_EQ(task.LoadParamRecord(Param(10, 1), true), std::make_pair(0, -1));
     EXPECT_EQ(task.LoadParamRecord(Param(11, 1), false), std::make_pair(0, -1));
     EXPECT_EQ(task.EntryCount(), 0);
-    EXPECT_EQ(Utf8(task.Errors()),
+    EXPECT_EQ(LinesToUtf8(task.Errors()),
               (std::vector<std::string>{
                   "В BD_Zemra отсутствует описание алгоритма 0105",
                   "В задаче присутствует параметр Параметр внутренний номер 10 который "
@@ -68,7 +61,7 @@ TEST_F(TasksTest, MissingAlgorithmDropsEveryRecord) {
                   "отсутствует в описании алгоритма "}));
     std::vector<std::string> report;
     task.AppendReport(report);
-    EXPECT_EQ(SysToUtf8(report.at(0)), "Задача Задача / T1 алгоритм 0105 ");
+    EXPECT_EQ(SysToLinesToUtf8(report.at(0)), "Задача Задача / T1 алгоритм 0105 ");
     EXPECT_EQ(report.size(), 4u);
 }
 
@@ -91,7 +84,7 @@ TEST_F(TasksTest, RecordsMergeByInternalNumberAndMissingOnesAreReported) {
     EXPECT_EQ(task.Value1(0), 9);
     EXPECT_EQ(task.LoadParamRecord(Param(12, 0), false), std::make_pair(1, 8));
     EXPECT_EQ(
-        Utf8(task.Errors()),
+        LinesToUtf8(task.Errors()),
         (std::vector<std::string>{"Количество параметров в задаче и алгоритме не совпадают",
                                   "В задаче отсутствует параметр Ссылка внутренний номер 10"}));
     EXPECT_EQ(task.Value1(5), 0xFFFF);

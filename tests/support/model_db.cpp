@@ -71,6 +71,13 @@ ModFile MakeMod(uint16_t number, const std::string& name,
     return m;
 }
 
+std::vector<std::string> LinesToUtf8(const std::vector<std::string>& lines) {
+    std::vector<std::string> out;
+    for (const auto& l : lines)
+        out.push_back(SysToUtf8(l));
+    return out;
+}
+
 FixtureDb::FixtureDb() {
     root_ = dir_.MakeDir("db");
     dir_.MakeDir("db/ALG");

@@ -24,6 +24,9 @@ AlgFile MakeAlg(uint16_t number, const std::string& name, std::vector<AlgParamRe
 ModFile MakeMod(uint16_t number, const std::string& name,
                 const std::vector<std::pair<uint16_t, uint16_t>>& algorithms);
 
+// cp1251 lines (error and report lines of the model) converted to UTF-8 for comparing.
+std::vector<std::string> LinesToUtf8(const std::vector<std::string>& lines);
+
 class FixtureDb {
   public:
     // An empty database tree (ALG, MOD, TASK and version.txt) in a fresh directory.

@@ -23,13 +23,13 @@ Task_CL::Task_CL(uint16_t moduleNumber, const std::string& dbHint, const std::st
     EnsureConfigDbOpen(dbHint);
     Reset();
     std::string errorText;
+    std::string templateError;
     if (!savedFile.empty()) {
         ReadFile(savedFile, 0, errorText, header_);
         if (errorText.empty() && header_.ModuleNumber > 0) {
             std::string templateName = TemplateFileName(taskDir, header_.ModuleNumber);
             if (module_->Load(header_.ModuleNumber, moduleDir, dbHint)) {
                 TskHeader scratch;
-                std::string templateError;
                 templateCount_ = ReadFile(templateName, -1, templateError, scratch);
             }
             if (savedFile == templateName) {
@@ -44,7 +44,8 @@ Task_CL::Task_CL(uint16_t moduleNumber, const std::string& dbHint, const std::st
         module_->Load(moduleNumber, moduleDir, dbHint);
         templateCount_ = ReadFile(TemplateFileName(taskDir, moduleNumber), -1, errorText, header_);
     }
-    CollectReport(errorText);
+    // A template that cannot be read is reported too, unless the saved file already failed.
+    CollectReport(errorText.empty() ? templateError : errorText);
     FindSpecialReferences();
 }
 
