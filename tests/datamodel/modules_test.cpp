@@ -34,7 +34,7 @@ class ModulesTest : public ::testing::Test {
 TEST_F(ModulesTest, LoadsEntriesAlgorithmsAndLimits) {
     TModul mod(&lib);
     ASSERT_TRUE(mod.Load(0x0701, "", db.Root()));
-    EXPECT_EQ(SysToLinesToUtf8(mod.ModuleName()), "Модуль");
+    EXPECT_EQ(SysToUtf8(mod.ModuleName()), "Модуль");
     EXPECT_EQ(mod.AlgEntries().size(), 3u);
     EXPECT_EQ(mod.InternalOf(0x0102), 2);
     EXPECT_EQ(mod.InternalOf(0x0999), 0xFFFF);
@@ -87,7 +87,7 @@ TEST_F(ModulesTest, UnreadableAlgorithmFailsTheModule) {
     TModul mod(&lib);
     EXPECT_FALSE(mod.Load(0x0704, "", db.Root()));
     EXPECT_EQ(mod.AlgEntries()[0].AlgNumber, 0xFFFFu);
-    EXPECT_EQ(SysToLinesToUtf8(mod.ModuleErrors().back()), "отсутствует алгоритм 0104.ALG");
+    EXPECT_EQ(SysToUtf8(mod.ModuleErrors().back()), "отсутствует алгоритм 0104.ALG");
     EXPECT_FALSE(mod.HasAlgorithm(0x0104));
 }
 
@@ -103,7 +103,7 @@ TEST_F(ModulesTest, MissingDescriptionAndDamagedOne) {
               (std::vector<std::string>{"В каталоге MODS", "Отсутствует описание модуля 0799"}));
     EXPECT_FALSE(mod.Load(0x0705, "", db.Root()));
     EXPECT_EQ(mod.AlgEntries().size(), 1u);
-    EXPECT_EQ(SysToLinesToUtf8(mod.ModuleErrors().at(0)), "Нарушена структура файла \"0705.mod\"");
+    EXPECT_EQ(SysToUtf8(mod.ModuleErrors().at(0)), "Нарушена структура файла \"0705.mod\"");
 }
 
 TEST_F(ModulesTest, NumberOfInternalReportsOnlyRealNumbers) {
@@ -115,7 +115,7 @@ TEST_F(ModulesTest, NumberOfInternalReportsOnlyRealNumbers) {
     EXPECT_EQ(mod.NumberOfInternal(0x0042, true), 0xFFFF);
     EXPECT_EQ(mod.NumberOfInternal(0x0043, true), 0xFFFF);
     ASSERT_EQ(mod.ModuleErrors().size(), 1u);
-    EXPECT_EQ(SysToLinesToUtf8(mod.ModuleErrors()[0]),
+    EXPECT_EQ(SysToUtf8(mod.ModuleErrors()[0]),
               "В описании модуля отсутствует алгоритм с внутренним номером 0043");
 }
 
@@ -124,7 +124,7 @@ TEST_F(ModulesTest, ReadHeaderGivesNumberAndName) {
     auto info = TModul::ReadHeader("0702");
     ASSERT_TRUE(info);
     EXPECT_EQ(info->ModuleNumber, 0x0702);
-    EXPECT_EQ(SysToLinesToUtf8(info->ModuleName), "Пустой");
+    EXPECT_EQ(SysToUtf8(info->ModuleName), "Пустой");
     EXPECT_FALSE(TModul::ReadHeader("0799"));
 }
 

@@ -61,7 +61,7 @@ TEST_F(TasksTest, MissingAlgorithmDropsEveryRecord) {
                   "отсутствует в описании алгоритма "}));
     std::vector<std::string> report;
     task.AppendReport(report);
-    EXPECT_EQ(SysToLinesToUtf8(report.at(0)), "Задача Задача / T1 алгоритм 0105 ");
+    EXPECT_EQ(SysToUtf8(report.at(0)), "Задача Задача / T1 алгоритм 0105 ");
     EXPECT_EQ(report.size(), 4u);
 }
 
