@@ -1,7 +1,10 @@
 // Base of the loaders: the version file, the size limits and the list of problems met.
 #include "model/configdb/files_loader_core.h"
 
+#include <unordered_map>
 #include <utility>
+
+#include "model/configdb/db_names.h"
 
 void tKesh_BDZemra_FilesLoader_CORE::Clear() {
     tKesh_BDZemra_Files_CORE::Clear();
@@ -15,6 +18,43 @@ std::string tKesh_BDZemra_FilesLoader_CORE::GetVersion() {
         text.assign(s->Data().begin(), s->Data().end());
     Clear();
     return text;
+}
+
+bool tKesh_BDZemra_FilesLoader_CORE::Reload() {
+    if (!Readable())
+        return false;
+    std::vector<std::string> files;
+    ListFiles(files);
+    LoadFiles(files);
+    return true;
+}
+
+bool tKesh_BDZemra_FilesLoader_CORE::LoadFiles(const std::vector<std::string>& names) {
+    Clear();
+    bool all = true;
+    for (const std::string& name : names)
+        if (!LoadNamed(name))
+            all = false;
+    return all;
+}
+
+void tKesh_BDZemra_FilesLoader_CORE::ResolveNames(std::vector<std::string>& list) {
+    std::vector<std::string> files;
+    ListFiles(files);
+    std::unordered_map<std::string_view, const std::string*> byFileName;
+    for (const std::string& f : files)
+        byFileName.try_emplace(FileNamePart(f), &f);
+    for (std::string& name : list) {
+        auto it = byFileName.find(FileNamePart(name));
+        if (it != byFileName.end())
+            name = *it->second;
+    }
+}
+
+std::string tKesh_BDZemra_FilesLoader_CORE::FindFile(const std::string& name) {
+    std::vector<std::string> resolved{name};
+    ResolveNames(resolved);
+    return resolved.front();
 }
 
 DbEntryList tKesh_BDZemra_FilesLoader_CORE::TakeEntries() {

@@ -19,18 +19,24 @@ class tKesh_BDZemra_FilesLoader_CORE : public tKesh_BDZemra_Files_CORE {
     // the loader's entries are dropped afterwards.
     std::string GetVersion() override;
 
+    // Lists and loads every database file; files that cannot be taken are skipped and
+    // recorded as problems. False only when the database cannot be read at all.
+    bool Reload() override;
+    // Drops the entries, then loads the file of each name (a name relative to the path, as
+    // ResolveNames gives it); true when every name was loaded.
+    bool LoadFiles(const std::vector<std::string>& names) override;
+
     virtual void SetPath(const std::string& path) = 0;
     // Every database file under the path, by its name relative to the path.
     virtual void ListFiles(std::vector<std::string>& list) = 0;
-    // Replaces each name whose file-name part is that of a database file by the file's
-    // relative name.
-    virtual void ResolveNames(std::vector<std::string>& list) = 0;
+    // Replaces each name whose file-name part is that of a database file (exact comparison)
+    // by the relative name of the first such file.
+    virtual void ResolveNames(std::vector<std::string>& list);
     // The relative name of the first database file with the same file-name part; the name
     // itself when there is none.
-    virtual std::string FindFile(const std::string& name) = 0;
+    virtual std::string FindFile(const std::string& name);
 
     const std::string& Path() const { return path_; }
-    bool Detected() const { return detected_; }
     size_t FileCount() const { return fileCount_; }
     // Texts of the problems met (files skipped, archive damage), in the order met.
     const std::vector<std::string>& Problems() const { return problems_; }
@@ -38,6 +44,10 @@ class tKesh_BDZemra_FilesLoader_CORE : public tKesh_BDZemra_Files_CORE {
     DbEntryList TakeEntries();
 
   protected:
+    // False when the database at the path cannot be read at all.
+    virtual bool Readable() const = 0;
+    // Loads the file of exactly this relative name; nullptr when it is absent or skipped.
+    virtual MemoryStream* LoadNamed(const std::string& relativeName) = 0;
     // True when size bytes of the named file may be taken into memory; otherwise records
     // the reason as a problem.
     bool WithinLimits(const std::string& name, uint64_t size);

@@ -2,7 +2,6 @@
 #include "model/configdb/files_loader_fs.h"
 
 #include <filesystem>
-#include <unordered_map>
 
 #include "model/configdb/db_names.h"
 #include "model/configdb/tree_walk.h"
@@ -59,22 +58,8 @@ void tKesh_BDZemra_FilesLoader_FS::SetPath(const std::string& path) {
     path_ = path;
 }
 
-bool tKesh_BDZemra_FilesLoader_FS::Reload() {
-    if (!DirectoryExists(path_))
-        return false;
-    std::vector<std::string> files;
-    ListFiles(files);
-    LoadFiles(files);
-    return true;
-}
-
-bool tKesh_BDZemra_FilesLoader_FS::LoadFiles(const std::vector<std::string>& names) {
-    Clear();
-    bool all = true;
-    for (const std::string& name : names)
-        if (!LoadFile(name))
-            all = false;
-    return all;
+bool tKesh_BDZemra_FilesLoader_FS::Readable() const {
+    return DirectoryExists(path_);
 }
 
 MemoryStream* tKesh_BDZemra_FilesLoader_FS::GetStream(const std::string& name) {
@@ -93,7 +78,7 @@ MemoryStream* tKesh_BDZemra_FilesLoader_FS::GetStream(const std::string& name) {
         return nullptr;
     if (MemoryStream* cached = EntryNamed(found))
         return cached;
-    return LoadFile(found);
+    return LoadNamed(found);
 }
 
 void tKesh_BDZemra_FilesLoader_FS::ListFiles(std::vector<std::string>& list) {
@@ -108,26 +93,7 @@ void tKesh_BDZemra_FilesLoader_FS::ListFiles(std::vector<std::string>& list) {
     });
 }
 
-void tKesh_BDZemra_FilesLoader_FS::ResolveNames(std::vector<std::string>& list) {
-    std::vector<std::string> files;
-    ListFiles(files);
-    std::unordered_map<std::string_view, const std::string*> byFileName;
-    for (const std::string& f : files)
-        byFileName.try_emplace(FileNamePart(f), &f);
-    for (std::string& name : list) {
-        auto it = byFileName.find(FileNamePart(name));
-        if (it != byFileName.end())
-            name = *it->second;
-    }
-}
-
-std::string tKesh_BDZemra_FilesLoader_FS::FindFile(const std::string& name) {
-    std::vector<std::string> resolved{name};
-    ResolveNames(resolved);
-    return resolved.front();
-}
-
-MemoryStream* tKesh_BDZemra_FilesLoader_FS::LoadFile(const std::string& relativeName) {
+MemoryStream* tKesh_BDZemra_FilesLoader_FS::LoadNamed(const std::string& relativeName) {
     if (!IsInsideRelativeName(relativeName))
         return nullptr;
     fs::path full = fs::path(path_) / relativeName;

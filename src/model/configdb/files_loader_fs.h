@@ -13,20 +13,13 @@ class tKesh_BDZemra_FilesLoader_FS : public tKesh_BDZemra_FilesLoader_CORE {
     // and "TASK" (letter case ignored) becomes the path.
     bool Detect() override;
     void SetPath(const std::string& path) override;
-    // Loads every database file; files that cannot be taken are skipped and recorded as
-    // problems. False only when the directory is gone.
-    bool Reload() override;
-    // Drops the entries, then loads each named file that exists under the path; true when
-    // every name was loaded.
-    bool LoadFiles(const std::vector<std::string>& names) override;
     // The first file, breadth-first, whose file-name part equals the name's regardless of
     // letter case; kept under its relative name.
     MemoryStream* GetStream(const std::string& name) override;
     void ListFiles(std::vector<std::string>& list) override;
-    void ResolveNames(std::vector<std::string>& list) override;
-    std::string FindFile(const std::string& name) override;
 
   private:
-    // Loads the file of the relative name when it is a regular file within the limits.
-    MemoryStream* LoadFile(const std::string& relativeName);
+    bool Readable() const override;
+    // A regular file within the limits, and never one outside the path.
+    MemoryStream* LoadNamed(const std::string& relativeName) override;
 };

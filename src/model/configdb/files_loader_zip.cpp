@@ -2,7 +2,6 @@
 #include "model/configdb/files_loader_zip.h"
 
 #include <set>
-#include <unordered_map>
 
 #include "model/configdb/db_names.h"
 #include "platform/files.h"
@@ -47,24 +46,13 @@ void tKesh_BDZemra_FilesLoader_VintZip::SetPath(const std::string& path) {
                    std::to_string(zip_.Entries().size()));
 }
 
-bool tKesh_BDZemra_FilesLoader_VintZip::Reload() {
-    if (!zip_.IsOpen())
-        return false;
-    std::vector<std::string> files;
-    ListFiles(files);
-    LoadFiles(files);
-    return true;
+bool tKesh_BDZemra_FilesLoader_VintZip::Readable() const {
+    return zip_.IsOpen();
 }
 
-bool tKesh_BDZemra_FilesLoader_VintZip::LoadFiles(const std::vector<std::string>& names) {
-    Clear();
-    bool all = true;
-    for (const std::string& name : names) {
-        std::optional<size_t> index = FileEntryNamed(name);
-        if (!index || !Extract(*index))
-            all = false;
-    }
-    return all;
+MemoryStream* tKesh_BDZemra_FilesLoader_VintZip::LoadNamed(const std::string& relativeName) {
+    std::optional<size_t> index = FileEntryNamed(relativeName);
+    return index ? Extract(*index) : nullptr;
 }
 
 MemoryStream* tKesh_BDZemra_FilesLoader_VintZip::GetStream(const std::string& name) {
@@ -83,24 +71,6 @@ void tKesh_BDZemra_FilesLoader_VintZip::ListFiles(std::vector<std::string>& list
     for (const ZipEntry& e : zip_.Entries())
         if (!e.isDirectory && DatabaseFileKind(e.name) >= 0)
             list.push_back(e.name);
-}
-
-void tKesh_BDZemra_FilesLoader_VintZip::ResolveNames(std::vector<std::string>& list) {
-    std::unordered_map<std::string_view, const std::string*> byFileName;
-    for (const ZipEntry& e : zip_.Entries())
-        if (!e.isDirectory && DatabaseFileKind(e.name) >= 0)
-            byFileName.try_emplace(FileNamePart(e.name), &e.name);
-    for (std::string& name : list) {
-        auto it = byFileName.find(FileNamePart(name));
-        if (it != byFileName.end())
-            name = *it->second;
-    }
-}
-
-std::string tKesh_BDZemra_FilesLoader_VintZip::FindFile(const std::string& name) {
-    std::vector<std::string> resolved{name};
-    ResolveNames(resolved);
-    return resolved.front();
 }
 
 std::optional<size_t> tKesh_BDZemra_FilesLoader_VintZip::FileEntryNamed(

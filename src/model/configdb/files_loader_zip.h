@@ -15,20 +15,14 @@ class tKesh_BDZemra_FilesLoader_VintZip : public tKesh_BDZemra_FilesLoader_CORE 
     bool Detect() override;
     // Keeps the path and reads the archive's directory.
     void SetPath(const std::string& path) override;
-    // Extracts every database file; entries that cannot be taken are skipped and recorded
-    // as problems. False only when the archive cannot be read.
-    bool Reload() override;
-    // Drops the entries, then extracts the entries of exactly these names; true when every
-    // name was loaded.
-    bool LoadFiles(const std::vector<std::string>& names) override;
     // The entry of exactly this name, else the one (nearest the top) whose file-name part
     // equals the name's regardless of letter case.
     MemoryStream* GetStream(const std::string& name) override;
     void ListFiles(std::vector<std::string>& list) override;
-    void ResolveNames(std::vector<std::string>& list) override;
-    std::string FindFile(const std::string& name) override;
 
   private:
+    bool Readable() const override;
+    MemoryStream* LoadNamed(const std::string& relativeName) override;
     std::optional<size_t> FileEntryNamed(const std::string& name) const;
     std::optional<size_t> FileEntryLike(const std::string& name) const;
     MemoryStream* Extract(size_t index);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "model/configdb/zip_file_io.h"
 #include "platform/codepage.h"
 
 namespace {
@@ -41,7 +42,8 @@ void ZipReader::Close() {
 
 bool ZipReader::Open(const std::string& path) {
     Close();
-    zip_ = unzOpen64(path.c_str());
+    zlib_filefunc64_def io = BufferedZipFileFunctions();
+    zip_ = unzOpen2_64(path.c_str(), &io);
     if (!zip_)
         return false;
     ReadDirectory();
