@@ -7,6 +7,7 @@ VELORM_PACKAGES=(
     libminizip-dev zlib1g-dev libsimpleini-dev nlohmann-json3-dev
     libgtest-dev libgmock-dev
     zip unzip python3 poppler-utils
+    clang libclang-rt-14-dev
 )
 
 # Installs the packages that are missing (apt-get update first, only when something is).

@@ -18,6 +18,8 @@ const Command kCommands[] = {
      "write the demo world into DIR (configuration database as directory and zip, report-forms\n   "
      "   and modules directories) and, with --settings, a settings file pointing at it",
      RunDemoCommand},
+    {"inspect", "inspect alg|mod|tsk FILE [--db PATH] [--json]",
+     "show what an algorithm, module description or task-queue file holds", RunInspectCommand},
 };
 
 void PrintUsage(std::FILE* out) {
