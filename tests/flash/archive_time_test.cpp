@@ -22,7 +22,8 @@ TEST(BcdDateTime, DecodesFieldsAndRejectsOutOfRange) {
         TDateTime expected;
     } cases[] = {
         {"full", Bcd(0x15, 0x06, 0x24, 0x30, 0x45, 0x13), EncodeDateTime(2024, 6, 15, 13, 45, 30)},
-        {"hour 24 keeps the date", Bcd(0x15, 0x06, 0x24, 0x30, 0x45, 0x24), EncodeDate(2024, 6, 15)},
+        {"hour 24 keeps the date", Bcd(0x15, 0x06, 0x24, 0x30, 0x45, 0x24),
+         EncodeDate(2024, 6, 15)},
         {"minute 60", Bcd(0x15, 0x06, 0x24, 0x00, 0x60, 0x10), EncodeDate(2024, 6, 15)},
         {"hour not BCD", Bcd(0x15, 0x06, 0x24, 0x00, 0x00, 0x1A), EncodeDate(2024, 6, 15)},
         {"month 13", Bcd(0x15, 0x13, 0x24, 0, 0, 0), 0},

@@ -63,6 +63,7 @@ bool ArchiveFileReader::ReadRecords(int32_t count, std::vector<ArchiveRecord>& o
         return false;
     out.reserve(static_cast<size_t>(count));
     for (size_t i = 0; i < bytes.size(); i += kRecordSize)
-        out.push_back(ParseRecord(std::span<const uint8_t, kRecordSize>(bytes.data() + i, kRecordSize)));
+        out.push_back(
+            ParseRecord(std::span<const uint8_t, kRecordSize>(bytes.data() + i, kRecordSize)));
     return true;
 }

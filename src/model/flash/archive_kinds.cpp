@@ -13,9 +13,13 @@ const ArchiveKindInfo kKinds[kArchiveKindCount] = {
 };
 }  // namespace
 
-const ArchiveKindInfo& ArchiveKindAt(int kind) { return kKinds[kind]; }
+const ArchiveKindInfo& ArchiveKindAt(int kind) {
+    return kKinds[kind];
+}
 
-bool IsArchiveKind(int kind) { return kind >= 0 && kind < kArchiveKindCount; }
+bool IsArchiveKind(int kind) {
+    return kind >= 0 && kind < kArchiveKindCount;
+}
 
 int ArchiveKindInName(const std::string& fileName) {
     std::string upper = UpperCase(fileName);

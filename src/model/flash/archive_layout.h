@@ -42,7 +42,7 @@ struct ArchiveHeaders {
 struct BlockHeader {
     uint16_t BlockId = 0;
     uint16_t Depth = 0;
-    std::string BlockName;  // cp1251, at most 50 bytes
+    std::string BlockName;                                     // cp1251, at most 50 bytes
     std::array<uint8_t, kBlockShortNameMax> BlockShortName{};  // the eight character bytes
     RawTime BlockTime{};
     float Step = 0;

@@ -14,7 +14,9 @@ int FromBcd(uint8_t b) {
     return hi * 10 + lo;
 }
 
-uint8_t ToBcd(int v) { return static_cast<uint8_t>(((v / 10) << 4) | (v % 10)); }
+uint8_t ToBcd(int v) {
+    return static_cast<uint8_t>(((v / 10) << 4) | (v % 10));
+}
 
 // 1.1.0001 and 1.1.10000 as date-times.
 constexpr double kFirstCalendarDay = -693593.0;
@@ -38,14 +40,8 @@ TDateTime DecodeBcdDateTime(const RawTime& raw) {
 RawTime EncodeBcdDateTime(TDateTime t) {
     DateParts d = DecodeDate(t);
     TimeParts tm = DecodeTime(t);
-    return RawTime{0,
-                   ToBcd(d.day),
-                   ToBcd(d.month),
-                   ToBcd(d.year - 2000),
-                   0,
-                   ToBcd(tm.second),
-                   ToBcd(tm.minute),
-                   ToBcd(tm.hour)};
+    return RawTime{0, ToBcd(d.day),     ToBcd(d.month),   ToBcd(d.year - 2000),
+                   0, ToBcd(tm.second), ToBcd(tm.minute), ToBcd(tm.hour)};
 }
 
 TDateTime DecodeArchiveTime(const RawTime& raw, bool bcd) {

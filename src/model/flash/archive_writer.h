@@ -27,8 +27,8 @@ struct ArchiveBlockSpec {
 };
 
 struct ArchiveFileSpec {
-    bool Bcd = true;  // BCD date-times (negative signature)
-    bool Crc = true;  // CRC mark and trailing CRC; only with Bcd
+    bool Bcd = true;                  // BCD date-times (negative signature)
+    bool Crc = true;                  // CRC mark and trailing CRC; only with Bcd
     std::optional<double> Signature;  // stored as given instead of the one the flags choose
     uint32_t SeriesId = 0;
     uint16_t ModuleWord = 0;

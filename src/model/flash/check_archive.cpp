@@ -16,7 +16,8 @@ ArchiveFileInfo CheckArchiveFile(const std::string& fileName) {
         info.Error = Utf8ToSys("Файл не существует: " + fileName);
         return info;
     }
-    const std::string badStructure = Utf8ToSys("Структура файла не соответствует требуемой: " + fileName);
+    const std::string badStructure =
+        Utf8ToSys("Структура файла не соответствует требуемой: " + fileName);
     ArchiveFileReader reader;
     if (!reader.Open(fileName)) {
         info.Error = badStructure;
@@ -29,8 +30,9 @@ ArchiveFileInfo CheckArchiveFile(const std::string& fileName) {
         return info;
     }
     if (!complete) {
-        info.Error = Utf8ToSys("Невозможно прочитать файл возможно повреждена структура файла: " +
-                               fileName + " Чтение за концом файла");
+        info.Error =
+            Utf8ToSys("Невозможно прочитать файл возможно повреждена структура файла: " + fileName +
+                      " Чтение за концом файла");
         return info;
     }
     info.Bcd = h.IsBcd();

@@ -36,7 +36,9 @@ uint32_t LeReader::U32() {
     return v;
 }
 
-float LeReader::F32() { return std::bit_cast<float>(U32()); }
+float LeReader::F32() {
+    return std::bit_cast<float>(U32());
+}
 
 double LeReader::F64() {
     uint64_t lo = U32();
