@@ -2,16 +2,23 @@
 // "1"/"0" booleans, "$" hexadecimal integers, atomic saving.
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
+
+inline constexpr size_t kMaxIniFileBytes = 32 * 1024 * 1024;
 
 // One INI file held in memory. The constructor reads the file when it exists (a missing
 // or unreadable file gives an empty object); writes change the memory copy only, and
 // Save() writes the whole file atomically. Text is UTF-8. Names of sections and keys
 // compare without regard to (ASCII) letter case. Lines may end in LF or CR LF; binary
 // junk, duplicate sections and keys (the last value wins) and a missing final newline
-// are tolerated.
+// are tolerated; a file larger than kMaxIniFileBytes is treated as unreadable.
+// Names are trimmed of blanks. A value with blanks at either end, or one that is itself
+// enclosed in double quotes, is written inside double quotes, and one pair of enclosing
+// double quotes is removed on reading, so every written value reads back unchanged; line
+// breaks in names and values are written as blanks, so a value cannot add lines to the file.
 class IniFile {
   public:
     explicit IniFile(std::string path);

@@ -63,7 +63,7 @@ class ScriptedPrompts : public Prompts {
     struct Asked {
         std::string kind;  // "ask", "input", "directory", "open", "save"
         std::string caption;
-        std::string text;
+        std::string text;  // the message, the input prompt, or the start directory or path
         PromptButtons buttons = PromptButtons::Ok;
     };
 
