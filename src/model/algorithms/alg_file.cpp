@@ -137,3 +137,16 @@ std::vector<uint8_t> EncodeAlgFile(const AlgFile& file) {
         PutShortString(bytes.data(), at + dText, 255, file.Description);
     return bytes;
 }
+
+uint8_t MakeFlagsA(bool aFlag, uint8_t archiveKind) {
+    return static_cast<uint8_t>((aFlag ? 0 : 1) | (archiveKind << 4));
+}
+
+uint8_t MakeFlagsB(bool isReference, uint8_t formatBitsA, uint8_t formatBitsB) {
+    return static_cast<uint8_t>((isReference ? 0 : 1) | ((formatBitsA & 3) << 1) |
+                                ((formatBitsB & 3) << 3));
+}
+
+uint8_t MakeFlagsC(bool isText, uint8_t cKind) {
+    return static_cast<uint8_t>((isText ? 1 : 0) | ((cKind & 7) << 1));
+}

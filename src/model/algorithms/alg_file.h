@@ -58,3 +58,8 @@ bool ReadAlgFile(MemoryStream& stream, bool readParams, AlgFile& out);
 // The file bytes; the header's ParamCount and HasDescription are written as given, the
 // description block is written when HasDescription is non-zero.
 std::vector<uint8_t> EncodeAlgFile(const AlgFile& file);
+
+// Flag bytes of a parameter record composed from their meanings.
+uint8_t MakeFlagsA(bool aFlag, uint8_t archiveKind);
+uint8_t MakeFlagsB(bool isReference, uint8_t formatBitsA, uint8_t formatBitsB);
+uint8_t MakeFlagsC(bool isText, uint8_t cKind);

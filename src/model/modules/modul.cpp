@@ -19,7 +19,8 @@ bool TModul::Load(uint16_t moduleNumber, const std::string& moduleDir,
     moduleDir_ = moduleDir;
 
     std::string fileName = JoinPath(moduleDir, ModFileName(moduleNumber));
-    EnsureConfigDbOpen(fileName);
+    if (!EnsureConfigDbOpen(fileName))
+        EnsureConfigDbOpen(dbHint);
     MemoryStream* stream =
         ConfigDb().GetStream(tKesh_BDZemra_forBDD7::ResolveName(fileName, dfkModule));
     if (!stream) {
