@@ -2,7 +2,46 @@
 #include <cstdio>
 #include <string>
 
+#include "cli/commands.h"
+
+namespace {
+
+struct Command {
+    const char* name;
+    const char* synopsis;
+    const char* description;
+    int (*run)(const CliArgs& args);
+};
+
+const Command kCommands[] = {
+    {"demo", "demo --out DIR",
+     "write the demo world into DIR (configuration database: DIR/BD-Zemra, DIR/BD-Zemra.zip)",
+     RunDemoCommand},
+};
+
+void PrintUsage(std::FILE* out) {
+    std::fprintf(out, "usage: velorm-cli COMMAND [ARGUMENTS]\n\ncommands:\n");
+    for (const Command& c : kCommands)
+        std::fprintf(out, "  %s\n      %s\n", c.synopsis, c.description);
+    std::fprintf(out, "  help\n      show this text\n");
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    std::fprintf(stderr, "usage: velorm-cli COMMAND ...\n");
+    if (argc < 2) {
+        PrintUsage(stderr);
+        return 2;
+    }
+    std::string name = argv[1];
+    if (name == "help" || name == "--help" || name == "-h") {
+        PrintUsage(stdout);
+        return 0;
+    }
+    for (const Command& c : kCommands)
+        if (name == c.name)
+            return c.run(CliArgs(argv + 2, argv + argc));
+    std::fprintf(stderr, "velorm-cli: unknown command \"%s\"\n\n", name.c_str());
+    PrintUsage(stderr);
     return 2;
 }

@@ -144,7 +144,6 @@ TEST_F(AlgorithmsTest, TruncatedFileKeepsWhatWasRead) {
 TEST_F(AlgorithmsTest, ForgedCountsEndAtTheEndOfTheFile) {
     AlgFile f = MakeAlg(0x0302, "x", CountedValues(2));
     f.Header.ParamCount = 0xFFFF;
-    f.Header.HasDescription = 1;
     db.Add(f);
     ASSERT_TRUE(db.Open());
     TAlgoritms alg("0302.ALG", true);

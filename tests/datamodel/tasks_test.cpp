@@ -132,9 +132,9 @@ TEST_F(TasksTest, SetTextReusesFreeSlots) {
     TParam task(Record(1, 3), alg);
     task.ResetFromAlgorithm();
     task.SetText("A", -1);
-    task.SetText("*", -1);
-    task.SetText("B", -1);
+    task.SetText("*", -1);  // a free slot
     EXPECT_EQ(task.SetText("C", 2), 1);
+    EXPECT_EQ(task.SetText("D", -1), 2);
     EXPECT_EQ(task.GetText(1), "C");
     EXPECT_EQ(task.Value1(2), 1);
     EXPECT_EQ(task.Value2(2), 0);

@@ -4,35 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <ctime>
 #include <limits>
-#include <optional>
+
+#include "support/scoped_env.h"
 
 namespace {
 
 constexpr double kMs = 1.0 / 86400000;
-
-// Sets TZ for one test and restores the previous value afterwards.
-class ScopedTimeZone {
-  public:
-    explicit ScopedTimeZone(const char* tz) {
-        if (const char* old = std::getenv("TZ"))
-            previous_ = old;
-        setenv("TZ", tz, 1);
-        tzset();
-    }
-    ~ScopedTimeZone() {
-        if (previous_)
-            setenv("TZ", previous_->c_str(), 1);
-        else
-            unsetenv("TZ");
-        tzset();
-    }
-
-  private:
-    std::optional<std::string> previous_;
-};
 
 }  // namespace
 
@@ -195,13 +174,13 @@ TEST(DateTime, StartOfPeriods) {
 
 TEST(DateTime, LocalTimeFromUnixSecondsFollowsTheTimeZone) {
     {
-        ScopedTimeZone tz("UTC0");
+        ScopedEnv tz("TZ", "UTC0");
         EXPECT_EQ(LocalDateTimeFromUnix(0), 25569);
         EXPECT_NEAR(LocalDateTimeFromUnix(1448470800, 123),
                     EncodeDateTime(2015, 11, 25, 17, 0, 0, 123), 1e-9);
     }
     {
-        ScopedTimeZone tz("MSK-3");
+        ScopedEnv tz("TZ", "MSK-3");
         EXPECT_NEAR(LocalDateTimeFromUnix(1448470800), EncodeDateTime(2015, 11, 25, 20, 0, 0),
                     1e-9);
         EXPECT_LT(std::fabs(Now() - LocalDateTimeFromUnix(std::time(nullptr))), 1.0 / 1440);

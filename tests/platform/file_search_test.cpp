@@ -114,6 +114,19 @@ TEST_F(FileSearch, SymlinkedDirectoriesAreNotFollowed) {
               (Paths{"top.ini", "a/file-link.ini", "a/in-a.ini"}));
 }
 
+TEST_F(FileSearch, DirectoryThatCannotBeListedIsSkipped) {
+    dir.WriteFile("a/1.ini", "");
+    dir.WriteFile("b/2.ini", "");
+    dir.WriteFile("c/3.ini", "");
+    // b disappears after the root was listed, before the walk reaches it.
+    auto removeB = [&](Paths& files, bool) {
+        RemoveDirectoryTree(dir / "b");
+        return !files.empty();
+    };
+    EXPECT_EQ(Relative(FindFilesRecursive(dir.Path(), "", false, removeB)),
+              (Paths{"a/1.ini", "c/3.ini"}));
+}
+
 TEST_F(FileSearch, EventsArePumpedAroundEachDirectoryAndTheUserCanStop) {
     for (const char* d : {"d1", "d2", "d3", "d4"})
         dir.WriteFile(std::string(d) + "/f", "");

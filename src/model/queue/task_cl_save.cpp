@@ -67,6 +67,8 @@ bool Task_CL::SaveToFile(const std::string& path, bool useModuleSuffix, bool pat
     }
     files_ = {target};
 
+    // The queue may have changed since it was built: look for the F028h reference again.
+    FindSpecialReferences();
     std::fill(std::begin(header_.IdTable), std::end(header_.IdTable), 0);
     std::fill(std::begin(header_.SecondTable), std::end(header_.SecondTable), 0);
     if (hasF028_) {

@@ -1,0 +1,11 @@
+// The subcommands of velorm-cli: each takes the arguments after its name and returns the
+// process exit code (0 done, 1 failed, 2 wrong arguments).
+#pragma once
+
+#include <string>
+#include <vector>
+
+using CliArgs = std::vector<std::string>;
+
+// demo --out DIR: writes the demo world into DIR.
+int RunDemoCommand(const CliArgs& args);
