@@ -1,5 +1,7 @@
 // The configuration database kept as a zip archive: detection, names, lookups, damage.
 #include <cstdint>
+#include <random>
+#include <set>
 
 #include <gtest/gtest.h>
 
@@ -220,4 +222,43 @@ TEST_F(ZipDb, EntriesTooLargeOrLyingAboutTheirSizeAreSkipped) {
                                      "Файл \"ALG/0020.alg\" больше 16 МБ, пропущен",
                                  }));
     EXPECT_EQ(db.DbFileCount(), db.EntryCount());
+}
+
+TEST_F(ZipDb, RandomDamageNeverServesGarbledContents) {
+    std::vector<ZipItem> items = AsZipItems(SmallDbFiles());
+    items.push_back({"ALG/0030.alg", std::string(3000, 'x'), ZipNameCoding::Standard});
+    const std::string original = ReadBytes(PythonZip(items));
+    std::set<std::string> contents;
+    for (const ZipItem& i : items)
+        contents.insert(i.contents);
+
+    std::mt19937 rng(2024);
+    std::string zip = tmp / "damaged.zip";
+    int opened = 0;
+    for (int round = 0; round < 300; ++round) {
+        std::string bytes = original;
+        switch (round % 3) {
+            case 0:  // a few bytes changed anywhere
+                for (int n = 1 + int(rng() % 4); n > 0; --n)
+                    bytes[rng() % bytes.size()] = char(rng());
+                break;
+            case 1:  // cut short
+                bytes.resize(rng() % bytes.size());
+                break;
+            case 2:  // a run of noise
+                for (size_t at = rng() % bytes.size(), n = 1 + rng() % 64;
+                     n > 0 && at < bytes.size(); --n, ++at)
+                    bytes[at] = char(rng());
+                break;
+        }
+        WriteBytes(zip, bytes);
+        if (!db.Open(0, zip))
+            continue;
+        ++opened;
+        EXPECT_TRUE(db.GetVersion().empty() || contents.count(db.GetVersion())) << round;
+        for (int kind = 0; kind < kDbFileKindCount; ++kind)
+            for (const std::string& name : db.ListKind(kind))
+                EXPECT_TRUE(contents.count(StreamText(db.GetStream(name)))) << round << name;
+    }
+    EXPECT_GT(opened, 0);  // some damage leaves the archive usable, and that was checked
 }

@@ -10,9 +10,6 @@
 
 namespace {
 
-constexpr int kKindZip = 0;
-constexpr int kKindDirectory = 1;
-
 bool StartsWithPK(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     char sig[2] = {};
@@ -22,19 +19,17 @@ bool StartsWithPK(const std::string& path) {
 }  // namespace
 
 bool tKesh_BDZemra_Files::Open(int kind, const std::string& path, std::string* error) {
-    if (kind != kKindZip && kind != kKindDirectory)
+    if (kind != kZipArchive && kind != kDirectory)
         return false;
     Clear();
-    dbPath_.clear();
     version_.clear();
     error_.clear();
     loadProblems_.clear();
     dbFileCount_ = 0;
     dbOpened_ = false;
-
     dbKind_ = kind;
     dbPath_ = requestedPath_ = path;
-    if (kind == kKindZip) {
+    if (kind == kZipArchive) {
         if (ExtractFileExt(dbPath_).empty())
             dbPath_ += ".zip";
         if (FileExists(dbPath_))
@@ -132,7 +127,7 @@ void tKesh_BDZemra_Files::Clear() {
 }
 
 std::unique_ptr<tKesh_BDZemra_FilesLoader_CORE> tKesh_BDZemra_Files::MakeLoader() const {
-    if (dbKind_ == kKindZip)
+    if (dbKind_ == kZipArchive)
         return std::make_unique<tKesh_BDZemra_FilesLoader_VintZip>();
     return std::make_unique<tKesh_BDZemra_FilesLoader_FS>();
 }

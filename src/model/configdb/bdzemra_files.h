@@ -10,6 +10,10 @@
 
 class tKesh_BDZemra_Files : public tKesh_BDZemra_Files_CORE {
   public:
+    // The kinds of Open and DbKind.
+    static constexpr int kZipArchive = 0;
+    static constexpr int kDirectory = 1;
+
     // kind 0 zip archive, 1 directory. Any other kind returns false and changes nothing.
     // Drops every cached stream. On failure error (when given) gets the error text ("" when
     // there is none to show); on success it is emptied.
@@ -27,7 +31,7 @@ class tKesh_BDZemra_Files : public tKesh_BDZemra_Files_CORE {
     bool LoadFiles(const std::vector<std::string>& names) override;
     // The cached file with the same file-name part (letter case ignored), else the file
     // found in the database and cached from now on; positioned at its start and owned by
-    // this object until the next Clear or Open. nullptr when there is none.
+    // this object until the next Open, Clear, Reload or LoadFiles. nullptr when there is none.
     MemoryStream* GetStream(const std::string& name) override;
 
     int DbKind() const { return dbKind_; }
@@ -54,7 +58,7 @@ class tKesh_BDZemra_Files : public tKesh_BDZemra_Files_CORE {
     void TakeProblems(const tKesh_BDZemra_FilesLoader_CORE& loader);
 
     std::string dbPath_;
-    int dbKind_ = 1;
+    int dbKind_ = kDirectory;
     bool dbOpened_ = false;
     bool dbLoaded_ = false;
     size_t dbFileCount_ = 0;

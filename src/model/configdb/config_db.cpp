@@ -33,10 +33,10 @@ std::unique_ptr<tKesh_BDZemra_forBDD7>& Instance() {
 bool tKesh_BDZemra_forBDD7::OpenPath(const std::string& path) {
     std::string ext = ExtractFileExt(path);
     if (SameText(ext, ".zip") && FileExists(path))
-        return Open(0, path);
+        return Open(kZipArchive, path);
     if (ext.empty() && FileExists(path + ".zip"))
-        return Open(0, path + ".zip");
-    return Open(1, path);
+        return Open(kZipArchive, path + ".zip");
+    return Open(kDirectory, path);
 }
 
 bool tKesh_BDZemra_forBDD7::OpenFromFile(const std::string& fileName) {
@@ -64,7 +64,7 @@ bool tKesh_BDZemra_forBDD7::IsDbFileName(const std::string& name) const {
 
 bool tKesh_BDZemra_forBDD7::IsWritable(const std::string& name) const {
     bool insideDb = Contains(name, requestedPath_) || Contains(name, dbPath_);
-    return !(IsDbFileName(name) && insideDb && (dbKind_ == 0 || !dbOpened_));
+    return !(IsDbFileName(name) && insideDb && (dbKind_ == kZipArchive || !dbOpened_));
 }
 
 std::string tKesh_BDZemra_forBDD7::ResolveName(const std::string& name, int kind) {
