@@ -39,9 +39,9 @@ TEST(AlgFile, HeaderAndRecordFieldsSitAtTheirOffsets) {
     rec[56] = 5;
     rec[67] = 4;
     rec[68] = 2;
-    rec[69] = 0x30;  // AFlag, archive kind 3
+    rec[69] = 0x30;         // AFlag, archive kind 3
     rec[70] = 0x02 | 0x10;  // reference, format bits A = 1, B = 2
-    rec[71] = 0x09;  // text, CKind 4
+    rec[71] = 0x09;         // text, CKind 4
     MemoryStream s(bytes);
     AlgFile f;
     ASSERT_TRUE(ReadAlgFile(s, true, f));
@@ -91,9 +91,9 @@ TEST(AlgFile, FormatCodeOfParameters) {
 }
 
 TEST_F(AlgorithmsTest, LoadsParametersArchiveKindAndDescription) {
-    AlgFile f = MakeAlg(0x0105, "Часовой архив",
-                        {ReferenceRecord(1, "a", 3), ReferenceRecord(2, "b", 6),
-                         ValueRecord(3, "c", 2, 1)});
+    AlgFile f = MakeAlg(
+        0x0105, "Часовой архив",
+        {ReferenceRecord(1, "a", 3), ReferenceRecord(2, "b", 6), ValueRecord(3, "c", 2, 1)});
     f.Header.HasDescription = 1;
     f.Description = Utf8ToSys("Описание");
     db.Add(f);

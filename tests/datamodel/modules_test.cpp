@@ -22,13 +22,11 @@ class ModulesTest : public ::testing::Test {
         for (int i = 0; i < 32; ++i)
             counted.push_back(ValueRecord(static_cast<uint16_t>(i + 1), "v", 4));
         db.Add(MakeAlg(0x0101, "Часовой", {ValueRecord(1, "v", 2), ReferenceRecord(2, "r", 1)}));
-        db.Add(MakeAlg(0x0102, "Месячный",
-                       {ReferenceRecord(1, "r", 0), TextRecord(2, "t", 4),
-                        [] {
-                            AlgParamRecord r = ReferenceRecord(3, "m", 3);
-                            r.ItemCount = 12;
-                            return r;
-                        }()}));
+        db.Add(MakeAlg(0x0102, "Месячный", {ReferenceRecord(1, "r", 0), TextRecord(2, "t", 4), [] {
+                                                AlgParamRecord r = ReferenceRecord(3, "m", 3);
+                                                r.ItemCount = 12;
+                                                return r;
+                                            }()}));
         db.Add(MakeAlg(0x0103, "32", counted));
         db.Add(MakeMod(0x0701, "Модуль", {{0x0101, 1}, {0x0102, 2}, {0x0103, 3}}));
         db.Add(MakeMod(0x0702, "Пустой", {}));

@@ -5,37 +5,15 @@
 #include <gtest/gtest.h>
 
 #include "model/configdb/config_db.h"
+#include "model/demo/demo_contents.h"
 #include "model/queue/task_cl.h"
 #include "platform/codepage.h"
 #include "support/model_db.h"
 
 inline constexpr uint16_t kModule = 0x0701;
-inline constexpr uint16_t kHourly = 0x0100;  // reference, 1-byte value, 2-byte value, text of 5
-inline constexpr uint16_t kDaily = 0x0200;   // reference, text of 8, flag reference
+inline constexpr uint16_t kHourly = 0x0100;   // reference, 1-byte value, 2-byte value, text of 5
+inline constexpr uint16_t kDaily = 0x0200;    // reference, text of 8, flag reference
 inline constexpr uint16_t kService = 0x0300;  // one reference, used for F028h
-
-// Template records of a task whose entries are the algorithm's defaults.
-inline TskTaskBlock TemplateTask(const AlgFile& alg, uint8_t flags) {
-    TskTaskBlock block;
-    block.Task.Name = alg.Header.Name;
-    block.Task.AlgNumber = alg.Header.Number;
-    block.Task.Flags = flags;
-    block.Task.ParamCount = static_cast<uint16_t>(alg.Params.size());
-    for (const auto& p : alg.Params) {
-        ParamRecord r;
-        r.Name = p.Name;
-        r.InternalNumber = p.InternalNumber;
-        bool reference = (p.FlagsB & 1) == 0;
-        r.Value1 = reference ? 0xFFFF : 0;
-        if (!reference && (p.FlagsC & 1)) {
-            auto pieces = SplitTextRecords(r, "", p.ItemCount);
-            block.Records.insert(block.Records.end(), pieces.begin(), pieces.end());
-        } else {
-            block.Records.push_back(r);
-        }
-    }
-    return block;
-}
 
 class QueueTest : public ::testing::Test {
   protected:
@@ -43,13 +21,13 @@ class QueueTest : public ::testing::Test {
         AlgParamRecord flag = ReferenceRecord(0x22, "Флаг");
         flag.TypeCode = 0;
         flag.ItemSize = 1;
-        algs = {MakeAlg(kHourly, "Часовой архив",
-                        {ReferenceRecord(0x10, "Ссылка", 1, 1, 2), ValueRecord(0x11, "Байт", 1),
-                         ValueRecord(0x12, "Слово", 2), TextRecord(0x13, "Имя", 5)}),
-                MakeAlg(kDaily, "Суточный архив",
-                        {ReferenceRecord(0x20, "Ссылка", 2, 2, 1), TextRecord(0x21, "Имя", 8),
-                         flag}),
-                MakeAlg(kService, "Служебный", {ReferenceRecord(0x30, "Счётчик")})};
+        algs = {
+            MakeAlg(kHourly, "Часовой архив",
+                    {ReferenceRecord(0x10, "Ссылка", 1, 1, 2), ValueRecord(0x11, "Байт", 1),
+                     ValueRecord(0x12, "Слово", 2), TextRecord(0x13, "Имя", 5)}),
+            MakeAlg(kDaily, "Суточный архив",
+                    {ReferenceRecord(0x20, "Ссылка", 2, 2, 1), TextRecord(0x21, "Имя", 8), flag}),
+            MakeAlg(kService, "Служебный", {ReferenceRecord(0x30, "Счётчик")})};
         for (const auto& a : algs)
             db.Add(a);
         db.Add(MakeMod(kModule, "Модуль", {{kHourly, 1}, {kDaily, 2}, {kService, 3}}));
@@ -57,7 +35,7 @@ class QueueTest : public ::testing::Test {
         tmpl.Header.QueueName = Utf8ToSys("Шаблон");
         tmpl.Header.ModuleNumber = kModule;
         for (int i = 0; i < 20; ++i)
-            tmpl.Tasks.push_back(TemplateTask(algs[i % 3], 1));
+            tmpl.Tasks.push_back(DefaultTaskBlock(algs[i % 3]));
         tmpl.Header.TaskCount = 20;
         db.AddTemplate(kModule, tmpl);
         ASSERT_TRUE(db.Open());

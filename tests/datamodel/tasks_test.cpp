@@ -90,9 +90,10 @@ TEST_F(TasksTest, RecordsMergeByInternalNumberAndMissingOnesAreReported) {
     EXPECT_EQ(task.EntryCount(), 1);
     EXPECT_EQ(task.Value1(0), 9);
     EXPECT_EQ(task.LoadParamRecord(Param(12, 0), false), std::make_pair(1, 8));
-    EXPECT_EQ(Utf8(task.Errors()),
-              (std::vector<std::string>{"Количество параметров в задаче и алгоритме не совпадают",
-                                        "В задаче отсутствует параметр Ссылка внутренний номер 10"}));
+    EXPECT_EQ(
+        Utf8(task.Errors()),
+        (std::vector<std::string>{"Количество параметров в задаче и алгоритме не совпадают",
+                                  "В задаче отсутствует параметр Ссылка внутренний номер 10"}));
     EXPECT_EQ(task.Value1(5), 0xFFFF);
     EXPECT_EQ(task.EntryShortName(-1), "");
 }

@@ -46,7 +46,8 @@ AlgParamRecord TextRecord(uint16_t internal, const std::string& name, uint16_t c
 AlgFile MakeAlg(uint16_t number, const std::string& name, std::vector<AlgParamRecord> params) {
     AlgFile f;
     f.Header.Name = Utf8ToSys(name);
-    f.Header.ShortName = "A" + Hex4(number);
+    f.Header.ShortName = 'A';
+    f.Header.ShortName += Hex4(number);
     f.Header.Number = number;
     f.Header.ParamCount = static_cast<uint16_t>(params.size());
     f.Params = std::move(params);

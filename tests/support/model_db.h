@@ -15,8 +15,8 @@
 // Parameter records; names are UTF-8 here and stored in cp1251.
 AlgParamRecord ValueRecord(uint16_t internal, const std::string& name, uint8_t size,
                            uint8_t typeCode = 0, bool aFlag = true);
-AlgParamRecord ReferenceRecord(uint16_t internal, const std::string& name,
-                               uint8_t archiveKind = 0, uint8_t formatA = 0, uint8_t formatB = 0);
+AlgParamRecord ReferenceRecord(uint16_t internal, const std::string& name, uint8_t archiveKind = 0,
+                               uint8_t formatA = 0, uint8_t formatB = 0);
 AlgParamRecord TextRecord(uint16_t internal, const std::string& name, uint16_t chars);
 
 AlgFile MakeAlg(uint16_t number, const std::string& name, std::vector<AlgParamRecord> params);

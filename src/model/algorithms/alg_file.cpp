@@ -8,8 +8,8 @@
 
 namespace {
 // Header offsets.
-constexpr size_t kName = 0, kShortName = 49, kNumber = 58, kHasDescription = 60,
-                 kReserved1 = 62, kParamCount = 64, kReserved2 = 66, kWord68 = 68;
+constexpr size_t kName = 0, kShortName = 49, kNumber = 58, kHasDescription = 60, kReserved1 = 62,
+                 kParamCount = 64, kReserved2 = 66, kWord68 = 68;
 // Parameter record offsets.
 constexpr size_t pInternal = 2, pName = 4, pItemCount = 56, pShortName = 58, pItemSize = 67,
                  pType = 68, pFlagsA = 69, pFlagsB = 70, pFlagsC = 71;
@@ -108,8 +108,8 @@ bool ReadAlgFile(MemoryStream& stream, bool readParams, AlgFile& out) {
     out.Header = DecodeAlgHeader(buf.data());
     if (!readParams)
         return true;
-    out.Params.reserve(std::min<size_t>(out.Header.ParamCount,
-                                        RecordsLeft(stream, AlgParamRecordSize)));
+    out.Params.reserve(
+        std::min<size_t>(out.Header.ParamCount, RecordsLeft(stream, AlgParamRecordSize)));
     for (unsigned i = 0; i < out.Header.ParamCount; ++i) {
         if (!ReadExact(stream, buf.data(), AlgParamRecordSize))
             return false;

@@ -1,6 +1,7 @@
 // The demo configuration database: a few algorithms, modules and template task queues.
 #include "model/configdb/demo_db.h"
 
+#include "model/demo/demo_contents.h"
 #include "platform/files.h"
 
 namespace {
@@ -9,18 +10,12 @@ std::vector<uint8_t> Bytes(const std::string& text) {
     return std::vector<uint8_t>(text.begin(), text.end());
 }
 
-// Placeholder contents until the real file writers exist: one line naming the file.
-DbFileContent Placeholder(const std::string& relativePath) {
-    return {relativePath, Bytes("demo " + relativePath + "\r\n")};
-}
-
 }  // namespace
 
 std::vector<DbFileContent> DemoConfigDbFiles() {
     std::vector<DbFileContent> files{{"version.txt", Bytes("1.00 demo\r\n")}};
-    for (const char* path : {"ALG/0001.alg", "ALG/0002.alg", "ALG/0010.alg", "ALG/01a4.alg",
-                             "MOD/07a1.mod", "MOD/0b12.mod", "TASK/07a1.tsk", "TASK/0b12.tsk"})
-        files.push_back(Placeholder(path));
+    for (auto& file : DemoDatabaseFiles())
+        files.push_back(std::move(file));
     return files;
 }
 

@@ -37,10 +37,9 @@ void Task_CL::AppendTaskValues(const TParam& task) {
                 break;
             }
             case ImageValueKind::Plain: {
-                const uint8_t bytes[4] = {static_cast<uint8_t>(v1 & 0xFF),
-                                          static_cast<uint8_t>(v1 >> 8),
-                                          static_cast<uint8_t>(v2 & 0xFF),
-                                          static_cast<uint8_t>(v2 >> 8)};
+                const uint8_t bytes[4] = {
+                    static_cast<uint8_t>(v1 & 0xFF), static_cast<uint8_t>(v1 >> 8),
+                    static_cast<uint8_t>(v2 & 0xFF), static_cast<uint8_t>(v2 >> 8)};
                 for (uint32_t i = 0; i < size; ++i)
                     area.push_back(i < 4 ? bytes[i] : 0);
                 break;
@@ -170,9 +169,9 @@ void Task_CL::BuildFlexTable(bool flexOption) {
             uint8_t b3 = static_cast<uint8_t>(((entry.FormatCode >> 12) & 3) * 4 +
                                               ((entry.FormatCode >> 8) & 3) +
                                               (((address >> 16) & 0xF) << 4));
-            descriptors.insert(descriptors.end(), {static_cast<uint8_t>(address & 0xFF),
-                                                   static_cast<uint8_t>((address >> 8) & 0xFF),
-                                                   b2, b3});
+            descriptors.insert(descriptors.end(),
+                               {static_cast<uint8_t>(address & 0xFF),
+                                static_cast<uint8_t>((address >> 8) & 0xFF), b2, b3});
         }
     }
 

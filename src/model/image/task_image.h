@@ -10,9 +10,9 @@
 using ImageGroup = std::array<uint8_t, 4>;
 
 struct BankCursor {
-    uint32_t Address = 0;     // next free byte of the bank
-    uint32_t FlagByte = 0;    // address of the byte that takes single flags
-    uint8_t BitCounter = 8;   // next bit of the flag byte; 8 means a new byte is needed
+    uint32_t Address = 0;    // next free byte of the bank
+    uint32_t FlagByte = 0;   // address of the byte that takes single flags
+    uint8_t BitCounter = 8;  // next bit of the flag byte; 8 means a new byte is needed
 };
 
 struct TaskAreaImage {

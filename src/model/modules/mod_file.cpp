@@ -7,8 +7,8 @@
 #include "model/binary/le_fields.h"
 
 namespace {
-constexpr size_t kName = 0, kAreaBase = 58, kModuleNumber = 60, kAreaLimit = 62,
-                 kAreaTable = 68, kAlgCount = 100, kKept102 = 102;
+constexpr size_t kName = 0, kAreaBase = 58, kModuleNumber = 60, kAreaLimit = 62, kAreaTable = 68,
+                 kAlgCount = 100, kKept102 = 102;
 constexpr size_t eUnused = 0, eAlgNumber = 2, eAlgInternal = 4;
 }  // namespace
 
@@ -46,13 +46,13 @@ bool ReadModFile(MemoryStream& stream, ModFile& out) {
     if (!ReadExact(stream, buf.data(), ModHeaderSize))
         return false;
     out.Header = DecodeModHeader(buf.data());
-    out.Entries.reserve(std::min<size_t>(out.Header.AlgCount, RecordsLeft(stream, ModAlgEntrySize)));
+    out.Entries.reserve(
+        std::min<size_t>(out.Header.AlgCount, RecordsLeft(stream, ModAlgEntrySize)));
     for (unsigned i = 0; i < out.Header.AlgCount; ++i) {
         if (!ReadExact(stream, buf.data(), ModAlgEntrySize))
             return false;
-        out.Entries.push_back(
-            {GetU16(buf.data(), eUnused), GetU16(buf.data(), eAlgNumber),
-             GetU16(buf.data(), eAlgInternal)});
+        out.Entries.push_back({GetU16(buf.data(), eUnused), GetU16(buf.data(), eAlgNumber),
+                               GetU16(buf.data(), eAlgInternal)});
     }
     return true;
 }

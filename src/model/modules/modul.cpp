@@ -11,8 +11,7 @@ std::string ModFileName(uint16_t moduleNumber) {
     return Hex4(moduleNumber) + ".mod";
 }
 
-bool TModul::Load(uint16_t moduleNumber, const std::string& moduleDir,
-                  const std::string& dbHint) {
+bool TModul::Load(uint16_t moduleNumber, const std::string& moduleDir, const std::string& dbHint) {
     algEntries_.clear();
     fullAlgs_.clear();
     moduleErrors_.clear();

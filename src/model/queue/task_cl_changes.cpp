@@ -42,9 +42,9 @@ Task_CL::AddedTask Task_CL::AddTaskAt(uint16_t algNumber, int position) {
 }
 
 void Task_CL::RemoveEnabledTasks() {
-    tasks_.erase(std::remove_if(tasks_.begin(), tasks_.end(),
-                                [](const auto& t) { return t->Enabled(); }),
-                 tasks_.end());
+    tasks_.erase(
+        std::remove_if(tasks_.begin(), tasks_.end(), [](const auto& t) { return t->Enabled(); }),
+        tasks_.end());
     header_.TaskCount = static_cast<uint16_t>(tasks_.size());
     image_.Clear();
 }
@@ -52,16 +52,17 @@ void Task_CL::RemoveEnabledTasks() {
 bool Task_CL::SetShortNamePiece(int pieceIndex, int pieceLength, std::span<const uint8_t> bytes,
                                 std::string& log) {
     if (pieceLength <= 0 || pieceLength > kShortNameLength || pieceIndex < 0) {
-        image_.DecodeMessage = Utf8ToSys("ошибки перекодировки области задач, смотри протокол обмена");
+        image_.DecodeMessage =
+            Utf8ToSys("ошибки перекодировки области задач, смотри протокол обмена");
         log.clear();
         return false;
     }
     int perName = kShortNameLength / pieceLength;
     if (pieceIndex == 0 || image_.FirstEnabled < 0) {
-        auto first = std::find_if(tasks_.begin(), tasks_.end(),
-                                  [](const auto& t) { return t->Enabled(); });
-        image_.FirstEnabled = first == tasks_.end() ? TaskCount()
-                                                    : static_cast<int>(first - tasks_.begin());
+        auto first =
+            std::find_if(tasks_.begin(), tasks_.end(), [](const auto& t) { return t->Enabled(); });
+        image_.FirstEnabled =
+            first == tasks_.end() ? TaskCount() : static_cast<int>(first - tasks_.begin());
     }
     int n = pieceLength * (pieceIndex % perName);
     int k = pieceIndex / perName;

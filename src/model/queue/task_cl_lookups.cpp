@@ -18,8 +18,7 @@ std::string Task_CL::TaskShortName(int index) const {
     return task ? task->ShortName() : std::string();
 }
 
-int Task_CL::FindTaskByAlg(std::span<const uint16_t> numbers, int& start,
-                           uint16_t& matched) const {
+int Task_CL::FindTaskByAlg(std::span<const uint16_t> numbers, int& start, uint16_t& matched) const {
     for (int i = std::max(start, 0); i < TaskCount(); ++i) {
         auto hit = std::find(numbers.begin(), numbers.end(), tasks_[i]->AlgNumber());
         if (hit != numbers.end()) {

@@ -7,8 +7,8 @@
 
 namespace {
 constexpr size_t kName = 0, kIdFlags = 48, kShortName = 50, kKept59 = 59, kWord60 = 60,
-                 kWord62 = 62, kModuleNumber = 64, kKept66 = 66, kIdTable = 68,
-                 kSecondTable = 96, kTaskCount = 124, kKept126 = 126;
+                 kWord62 = 62, kModuleNumber = 64, kKept66 = 66, kIdTable = 68, kSecondTable = 96,
+                 kTaskCount = 124, kKept126 = 126;
 }  // namespace
 
 TskHeader DecodeTskHeader(const uint8_t* rec) {
@@ -85,4 +85,32 @@ std::vector<ParamRecord> SplitTextRecords(const ParamRecord& record, const std::
         records.push_back(std::move(r));
     }
     return records;
+}
+
+TskTaskBlock DefaultTaskBlock(const AlgFile& alg) {
+    TskTaskBlock block;
+    block.Task.Name = alg.Header.Name.substr(0, 50);
+    block.Task.AlgNumber = alg.Header.Number;
+    block.Task.Word64 = 0xFFFF;
+    block.Task.Word68 = 0xFFFF;
+    block.Task.ParamCount = static_cast<uint16_t>(alg.Params.size());
+    for (uint32_t i = 0; i < alg.Params.size(); ++i) {
+        const AlgParamRecord& p = alg.Params[i];
+        TAlgParamDesc d = ParamDescFromRecord(p);
+        ParamRecord r;
+        r.Name = p.Name.substr(0, 50);
+        r.ShortName = p.ShortName;
+        r.InternalNumber = p.InternalNumber;
+        r.Value1 = d.IsReference ? 0xFFFF : 0;
+        r.FormatCode = ParamFormatCode(d);
+        r.Position = i;
+        r.ArchiveKind = d.ArchiveKind;
+        if (!d.IsReference && d.IsText) {
+            auto pieces = SplitTextRecords(r, "", d.ItemCount);
+            block.Records.insert(block.Records.end(), pieces.begin(), pieces.end());
+        } else {
+            block.Records.push_back(r);
+        }
+    }
+    return block;
 }

@@ -6,13 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "model/algorithms/alg_file.h"
 #include "model/tasks/task_records.h"
 
 inline constexpr size_t TskHeaderSize = 128;
 
 struct TskHeader {
-    std::string QueueName;  // up to 47 characters
-    uint16_t IdFlags = 0;   // low four bits all set: IdTable[0] is the queue identifier
+    std::string QueueName;       // up to 47 characters
+    uint16_t IdFlags = 0;        // low four bits all set: IdTable[0] is the queue identifier
     std::string QueueShortName;  // up to 8 characters
     uint8_t Kept59 = 0;
     uint16_t ModuleWord60 = 0;  // factory number of the controller
@@ -46,3 +47,6 @@ std::vector<uint8_t> EncodeTskFile(const TskFile& file);
 // bytes 62-65 carry the text padded with spaces (or cut) to n, zero after the end.
 std::vector<ParamRecord> SplitTextRecords(const ParamRecord& record, const std::string& text,
                                           int n);
+// The records of a disabled task of `alg` with the algorithm's default values, as template
+// queues hold them.
+TskTaskBlock DefaultTaskBlock(const AlgFile& alg);

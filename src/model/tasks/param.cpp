@@ -218,8 +218,7 @@ std::string TParam::EntryShortName(int position) const {
 void TParam::AppendReport(std::vector<std::string>& lines) const {
     if (!HasErrors())
         return;
-    lines.push_back(Utf8ToSys("Задача ") + name_ + " / " + shortName_ +
-                    Utf8ToSys(" алгоритм ") + Hex4(algNumber_) + " " +
-                    (algorithm_ ? algorithm_->Name() : std::string()));
+    lines.push_back(Utf8ToSys("Задача ") + name_ + " / " + shortName_ + Utf8ToSys(" алгоритм ") +
+                    Hex4(algNumber_) + " " + (algorithm_ ? algorithm_->Name() : std::string()));
     lines.insert(lines.end(), errors_.begin(), errors_.end());
 }

@@ -12,8 +12,8 @@ constexpr size_t tName = 0, tShortName = 51, tTaskIndex = 60, tAlgNumber = 62, t
                  tParamCount = 78;
 // Parameter record offsets.
 constexpr size_t pTaskIndex = 0, pName = 2, pShortName = 53, pValue1 = ParamRecordTextOffset,
-                 pValue2 = 64, pFormatCode = 66, pInternal = 68, pPosition = 72,
-                 pArchiveKind = 76, pOne = 80;
+                 pValue2 = 64, pFormatCode = 66, pInternal = 68, pPosition = 72, pArchiveKind = 76,
+                 pOne = 80;
 }  // namespace
 
 TaskRecord DecodeTaskRecord(const uint8_t* rec) {
