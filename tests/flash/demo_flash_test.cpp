@@ -33,7 +33,7 @@ TEST(DemoFlash, WritesOneIntactWritingAndOneDamagedFile) {
     ASSERT_EQ(ListArchiveBlocks(w.Files[0], blocks, true), 4);
     EXPECT_EQ(blocks[brId], "0101");
     EXPECT_EQ(blocks[brDepth], "1536");
-    EXPECT_EQ(SysToUtf8(blocks[brName]), "Температура подачи");
+    EXPECT_EQ(SysToUtf8(blocks[brName]), "Тепловая энергия");
 }
 
 TEST(DemoFlash, ValuesHaveADailyRhythmAndAGap) {
@@ -44,7 +44,7 @@ TEST(DemoFlash, ValuesHaveADailyRhythmAndAGap) {
     ArchiveFilesFound found = FindArchiveFiles(dir.Path(), 0, from, to);
     ASSERT_EQ(found.Result, 0);
 
-    ArchiveReading day = ReadArchiveFile(w.Files[0], 0x0101, 0, from, to);
+    ArchiveReading day = ReadArchiveFile(w.Files[0], 0x0103, 0, from, to);
     ASSERT_EQ(day.Count(), 24u);
     auto [lo, hi] = std::minmax_element(day.Values.begin(), day.Values.end());
     EXPECT_GT(*hi - *lo, 3.0);

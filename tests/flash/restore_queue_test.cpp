@@ -30,8 +30,8 @@ class RestoreQueueTest : public ::testing::Test {
         db.Add(MakeAlg(0x0202, "Суточный архив", {ArchiveRef(2, 366)}));
         db.Add(MakeAlg(0x0203, "Месячный архив", {ArchiveRef(3, 48)}));
         db.Add(MakeAlg(0x0300, "Без архива", {ValueRecord(1, "Значение", 4)}));
-        db.Add(MakeMod(0x0004, "Zemra", {{0x0201, 1}, {0x0202, 2}, {0x0203, 3}, {0x0300, 4}}));
-        db.AddTemplate(0x0004, Template(0x0004));
+        db.Add(MakeMod(0x07A1, "Zemra", {{0x0201, 1}, {0x0202, 2}, {0x0203, 3}, {0x0300, 4}}));
+        db.AddTemplate(0x07A1, Template(0x07A1));
         db.Add(MakeMod(0x0005, "Zemra без шаблона", {{0x0201, 1}}));
         db.Add(MakeMod(0x0007, "Zemra без архивов", {{0x0300, 1}}));
         db.AddTemplate(0x0007, Template(0x0007));
@@ -63,16 +63,16 @@ class RestoreQueueTest : public ::testing::Test {
 TEST_F(RestoreQueueTest, BuildsOneTaskPerMatchingBlockAndSavesTheQueue) {
     RestoreQueueResult r = RestoreQueueFromDir(flash, db.Root(), out, "", "", " sub ");
     ASSERT_EQ(r.Code, -1) << SysToUtf8(r.Message);
-    EXPECT_EQ(r.SavedPath, out + "/sub/0004_1234.tsk");
+    EXPECT_EQ(r.SavedPath, out + "/sub/07A1_1234.tsk");
     EXPECT_EQ(SysToUtf8(r.Message), "Очередь задач сохранена на диске\r" + r.SavedPath);
 
     TSpisAlg library;
-    Task_CL saved(0x0004, db.Root(), "", "", r.SavedPath, &library, false);
+    Task_CL saved(0x07A1, db.Root(), "", "", r.SavedPath, &library, false);
     EXPECT_EQ(saved.Header().ModuleWord60, 0x1234);
-    EXPECT_EQ(saved.QueueName(), "0004_1234");
+    EXPECT_EQ(saved.QueueName(), "07A1_1234");
     ASSERT_EQ(saved.TaskCount() - saved.TemplateCount(), 12);
     const uint16_t algs[] = {0x0201, 0x0202, 0x0203};
-    const char* shortNames[] = {"T1", "T2", "G1", "Q1"};
+    const char* shortNames[] = {"Q", "M", "T1", "T2"};
     for (int i = 0; i < 12; ++i) {
         TParam* task = saved.TaskAt(saved.TemplateCount() + i);
         ASSERT_NE(task, nullptr);
@@ -91,7 +91,7 @@ TEST_F(RestoreQueueTest, FromAFileUsesItsDirectoryAndTheGivenNames) {
     ASSERT_EQ(r.Code, -1) << SysToUtf8(r.Message);
     EXPECT_EQ(r.SavedPath, out + "/mine.tsk");
     TSpisAlg library;
-    Task_CL saved(0x0004, db.Root(), "", "", r.SavedPath, &library, false);
+    Task_CL saved(0x07A1, db.Root(), "", "", r.SavedPath, &library, false);
     EXPECT_EQ(saved.QueueName(), "Котельная");
     EXPECT_EQ(saved.TaskCount() - saved.TemplateCount(), 12);
 }
@@ -101,8 +101,10 @@ TEST_F(RestoreQueueTest, RefusalsAndMissingPieces) {
     WriteArchiveFixture(dir, "old/S_1.HNS", FixtureFile(true, true, false, 45000, {}));
     std::string none = dir.MakeDir("none");
     std::string odd = dir / "odd";
-    WriteArchiveFixture(dir, "odd/S_1.HNS",
-                        FixtureFile(true, true, true, 45000, {FixtureBlock(1, 45000, 1, {1}, 77)}));
+    ArchiveFileSpec oddDepth =
+        FixtureFile(true, true, true, 45000, {FixtureBlock(1, 45000, 1, {1}, 77)});
+    oddDepth.ModuleNumber = 0x07A1;
+    WriteArchiveFixture(dir, "odd/S_1.HNS", oddDepth);
     struct Case {
         const char* what;
         RestoreQueueResult result;

@@ -16,10 +16,10 @@ constexpr uint16_t kHourDepth = 1536;  // 64 days
 constexpr uint16_t kDayDepth = 366;
 constexpr uint16_t kMonthDepth = 48;
 
-// Heat-meter readings at time t averaged over hours hours: supply and return temperature
-// follow the outdoor cold (colder in winter and at night), flow has a morning and evening
-// peak, energy is flow times the temperature difference.
-float Reading(size_t channel, TDateTime t, double hours) {
+// Heat-meter readings of a record at time t that covers hours hours: supply and return
+// temperature follow the outdoor cold (colder in winter and at night), the flow has a
+// morning and an evening peak; mass and energy are summed over the record.
+float Reading(DemoQuantity quantity, TDateTime t, double hours) {
     double dayPhase = 2 * std::numbers::pi * (t - std::floor(t));
     double yearPhase = 2 * std::numbers::pi * (t - EncodeDate(2000, 1, 15)) / 365.25;
     double daily = hours < 24 ? 1.0 : 0.0;  // the daily rhythm evens out over longer records
@@ -28,16 +28,17 @@ float Reading(size_t channel, TDateTime t, double hours) {
     double supply = 62 + 18 * cold + 3 * night;
     double ret = 42 + 9 * cold + 1.5 * night;
     double flow = 4.2 + 1.6 * cold + daily * 0.9 * std::sin(2 * dayPhase - 0.8);
-    switch (channel % 4) {
-        case 0:
+    switch (quantity) {
+        case dqSupplyTemperature:
             return static_cast<float>(supply);
-        case 1:
+        case dqReturnTemperature:
             return static_cast<float>(ret);
-        case 2:
-            return static_cast<float>(flow);
-        default:
-            return static_cast<float>(flow * (supply - ret) * hours / 1000.0);
+        case dqMass:
+            return static_cast<float>(flow * hours);
+        case dqEnergy:
+            break;
     }
+    return static_cast<float>(flow * (supply - ret) * hours / 1000.0);
 }
 
 struct KindPlan {
@@ -48,8 +49,8 @@ struct KindPlan {
 };
 
 // Records ending at last: every kind steps back by its step, the monthly one by months.
-ArchiveBlockSpec Block(const DemoFlashChannel& ch, size_t index, const KindPlan& plan,
-                       TDateTime last, bool monthly) {
+ArchiveBlockSpec Block(const DemoFlashChannel& ch, const KindPlan& plan, TDateTime last,
+                       bool monthly) {
     ArchiveBlockSpec b;
     b.BlockId = ch.BlockId;
     b.Depth = plan.depth;
@@ -60,7 +61,7 @@ ArchiveBlockSpec Block(const DemoFlashChannel& ch, size_t index, const KindPlan&
     b.Records.resize(plan.depth);
     TDateTime t = last;
     for (size_t i = plan.depth; i-- > 0;) {
-        b.Records[i] = RecordOf(Reading(index, t, plan.hoursPerRecord));
+        b.Records[i] = RecordOf(Reading(ch.Quantity, t, plan.hoursPerRecord));
         t = monthly ? StartOfTheMonth(IncMonth(t, -1)) : t - plan.step;
     }
     // A power cut: some hours, a day and a month without values.
@@ -101,9 +102,8 @@ DemoFlashWriting WriteDemoFlash(const std::string& dir, const DemoFlashOptions& 
         spec.ModuleWord = options.ModuleWord;
         spec.ModuleNumber = options.ModuleNumber;
         spec.FileTime = options.FileTime;
-        for (size_t i = 0; i < options.Channels.size(); ++i)
-            spec.Blocks.push_back(
-                Block(options.Channels[i], i, plans[kind], lasts[kind], kind == 2));
+        for (const DemoFlashChannel& channel : options.Channels)
+            spec.Blocks.push_back(Block(channel, plans[kind], lasts[kind], kind == 2));
         std::string file = FileName(dir, options.FileNumber, plans[kind].extension);
         if (!WriteArchiveFile(file, spec)) {
             out.Error = "Cannot write " + file;

@@ -7,25 +7,29 @@
 
 #include "platform/date_time.h"
 
+// What a demo channel measures.
+enum DemoQuantity { dqEnergy, dqMass, dqSupplyTemperature, dqReturnTemperature };
+
 // One archived parameter of the demo controller.
 struct DemoFlashChannel {
+    DemoQuantity Quantity = dqEnergy;
     uint16_t BlockId = 0;
     std::string Name;       // UTF-8; stored in cp1251
     std::string ShortName;  // UTF-8; stored in cp1251
 };
 
 struct DemoFlashOptions {
-    uint16_t ModuleNumber = 0x0004;
-    uint16_t ModuleWord = 0x1234;  // factory number
+    uint16_t ModuleNumber = 0x07A1;  // the heat meter of the demo database
+    uint16_t ModuleWord = 0x1234;    // factory number
     uint32_t SeriesId = 0x00A51C01;
     uint32_t FileNumber = 0x1C;  // hexadecimal number in the file names
     TDateTime FileTime = EncodeDateTime(2024, 3, 15, 10, 30, 0);
-    // Supply and return temperature, flow and heat energy.
+    // The parameters that the demo database's archive algorithms refer to.
     std::vector<DemoFlashChannel> Channels = {
-        {0x0101, "Температура подачи", "T1"},
-        {0x0102, "Температура обратки", "T2"},
-        {0x0103, "Расход теплоносителя", "G1"},
-        {0x0104, "Тепловая энергия", "Q1"},
+        {dqEnergy, 0x0101, "Тепловая энергия", "Q"},
+        {dqMass, 0x0102, "Масса теплоносителя", "M"},
+        {dqSupplyTemperature, 0x0103, "Температура подачи", "T1"},
+        {dqReturnTemperature, 0x0104, "Температура обратки", "T2"},
     };
 };
 
