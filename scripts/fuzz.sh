@@ -7,11 +7,14 @@ cd "$(dirname "$0")/.."
 source scripts/lib/common.sh
 
 seconds=${1:-20}
-targets=(fuzz_alg_reader fuzz_mod_reader fuzz_tsk_reader fuzz_image_decoder)
 install_packages
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
     -DVELORM_FUZZ=ON -DVELORM_BUILD_UI=OFF
+targets=()
+for source in fuzz/fuzz_*.cpp; do
+    [ "$source" = fuzz/fuzz_db.cpp ] || targets+=("$(basename "$source" .cpp)")
+done
 cmake --build build-fuzz -j"${VELORM_JOBS:-2}" --target "${targets[@]}"
 for t in "${targets[@]}"; do
     corpus=build-fuzz/corpus/$t

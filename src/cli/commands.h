@@ -10,5 +10,6 @@ using CliArgs = std::vector<std::string>;
 // demo --out DIR [--settings FILE]: writes the demo world into DIR.
 int RunDemoCommand(const CliArgs& args);
 
-// inspect alg|mod|tsk FILE [--db PATH] [--json]: shows what one controller file holds.
+// inspect alg|mod|tsk FILE [--db PATH] [--json] and inspect archive FILE ...: shows what one
+// controller file holds.
 int RunInspectCommand(const CliArgs& args);

@@ -1,8 +1,9 @@
-// velorm-cli inspect alg|mod|tsk FILE [--db PATH] [--json]: a readable dump of one file.
+// velorm-cli inspect alg|mod|tsk|archive FILE ...: a readable dump of one controller file.
 #include <cstdio>
 
 #include "cli/commands.h"
 #include "cli/inspect.h"
+#include "cli/inspect_archive.h"
 #include "model/configdb/config_db.h"
 #include "platform/files.h"
 
@@ -29,6 +30,8 @@ std::string HexText(unsigned value, int digits) {
 }
 
 int RunInspectCommand(const CliArgs& args) {
+    if (!args.empty() && args[0] == "archive")
+        return RunInspectArchiveCommand(CliArgs(args.begin() + 1, args.end()));
     InspectInput in;
     std::string kind;
     bool json = false;

@@ -18,8 +18,12 @@ const Command kCommands[] = {
      "write the demo world into DIR (configuration database as directory and zip, report-forms\n   "
      "   and modules directories) and, with --settings, a settings file pointing at it",
      RunDemoCommand},
-    {"inspect", "inspect alg|mod|tsk FILE [--db PATH] [--json]",
-     "show what an algorithm, module description or task-queue file holds", RunInspectCommand},
+    {"inspect",
+     "inspect alg|mod|tsk FILE [--db PATH] [--json]\n  inspect archive FILE [--block ID --from "
+     "TIME --to TIME] [--json]",
+     "show what an algorithm, module description, task-queue or flash-disk archive file holds;\n"
+     "      for an archive, the records of one block for a period (TIME as \"yyyy-mm-dd hh:nn\")",
+     RunInspectCommand},
 };
 
 void PrintUsage(std::FILE* out) {
