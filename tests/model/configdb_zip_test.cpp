@@ -148,10 +148,11 @@ TEST_F(ZipDb, DetectionNeedsAllThreeKinds) {
     EXPECT_EQ(db.DbFileCount(), 5u);
 }
 
-TEST_F(ZipDb, EntryNamesInCp866AndFlaggedUtf8) {
+TEST_F(ZipDb, EntryNamesInCp866FlaggedAndUnflaggedUtf8) {
     std::vector<ZipItem> items = AsZipItems(SmallDbFiles());
     items.push_back({"Старые/ALG/0010.alg", "cp866", ZipNameCoding::Cp866});
     items.push_back({"Новые/MOD/0011.mod", "utf-8", ZipNameCoding::Standard});
+    items.push_back({"Свежие/TASK/0012.tsk", "unflagged", ZipNameCoding::Utf8Unflagged});
     items.push_back({"VERSION.TXT", "3.0", ZipNameCoding::Standard});
     items.erase(items.begin());  // the lower-case version.txt
     ASSERT_TRUE(db.Open(0, PythonZip(items)));
@@ -159,6 +160,8 @@ TEST_F(ZipDb, EntryNamesInCp866AndFlaggedUtf8) {
     EXPECT_EQ(db.ListKind(dfkAlgorithm),
               (Names{"ALG/01a4.alg", "ALG/0002.alg", "Старые/ALG/0010.alg"}));
     EXPECT_EQ(db.ListKind(dfkModule), (Names{"MOD/07A1.mod", "Новые/MOD/0011.mod"}));
+    const Names tasks = db.ListKind(dfkTaskQueue);
+    EXPECT_NE(std::find(tasks.begin(), tasks.end(), "Свежие/TASK/0012.tsk"), tasks.end());
     EXPECT_EQ(StreamText(db.GetStream("0010.alg")), "cp866");
 }
 

@@ -26,17 +26,34 @@ std::string ShellQuote(const std::string& s) {
     return out + "'";
 }
 
-// The cp866 writer overrides how zipfile encodes a name (it would use UTF-8 with the flag).
+// The unflagged writer overrides how zipfile encodes a name (it would use UTF-8 with the flag).
 const char* kScriptHead = R"(import sys, zipfile
-class Cp866Info(zipfile.ZipInfo):
+class UnflaggedInfo(zipfile.ZipInfo):
+    encoding = 'cp866'
     def _encodeFilenameFlags(self):
-        return self.filename.encode('cp866'), self.flag_bits & ~0x800
-z = zipfile.ZipFile(sys.argv[1], 'w', zipfile.ZIP_DEFLATED)
-def add(name, data, cp866):
-    info = (Cp866Info if cp866 else zipfile.ZipInfo)(name, date_time=(2024, 1, 1, 0, 0, 0))
+        return self.filename.encode(self.encoding), self.flag_bits & ~0x800
+def add(name, data, encoding):
+    if encoding:
+        info = UnflaggedInfo(name, date_time=(2024, 1, 1, 0, 0, 0))
+        info.encoding = encoding
+    else:
+        info = zipfile.ZipInfo(name, date_time=(2024, 1, 1, 0, 0, 0))
     info.compress_type = zipfile.ZIP_DEFLATED
     z.writestr(info, data)
+z = zipfile.ZipFile(sys.argv[1], 'w', zipfile.ZIP_DEFLATED)
 )";
+
+const char* PythonEncoding(ZipNameCoding coding) {
+    switch (coding) {
+        case ZipNameCoding::Cp866:
+            return "'cp866'";
+        case ZipNameCoding::Utf8Unflagged:
+            return "'utf-8'";
+        case ZipNameCoding::Standard:
+            break;
+    }
+    return "None";
+}
 
 }  // namespace
 
@@ -46,7 +63,7 @@ bool MakeZipWithPython(const std::string& zipPath, const std::vector<ZipItem>& i
     for (const ZipItem& item : items) {
         script << "add(bytes.fromhex('" << Hex(item.name) << "').decode('utf-8'), bytes.fromhex('"
                << Hex(item.contents) << "') * " << item.repeat << ", "
-               << (item.coding == ZipNameCoding::Cp866 ? "True" : "False") << ")\n";
+               << PythonEncoding(item.coding) << ")\n";
     }
     script << "z.close()\n";
     std::string scriptPath = zipPath + ".py";

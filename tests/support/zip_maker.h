@@ -5,8 +5,9 @@
 #include <vector>
 
 enum class ZipNameCoding {
-    Standard,  // ASCII as is; other names UTF-8 with the UTF-8 flag (bit 11) set
-    Cp866,     // name bytes in cp866 without the flag, as DOS-era archivers write them
+    Standard,       // ASCII as is; other names UTF-8 with the UTF-8 flag (bit 11) set
+    Cp866,          // name bytes in cp866 without the flag, as DOS-era archivers write them
+    Utf8Unflagged,  // UTF-8 name bytes without the flag, as the zip tool on Linux writes them
 };
 
 struct ZipItem {

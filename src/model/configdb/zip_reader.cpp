@@ -11,18 +11,15 @@
 namespace {
 
 constexpr unsigned long kFlagEncrypted = 1u << 0;
-constexpr unsigned long kFlagUtf8Name = 1u << 11;
 constexpr unsigned long kMethodStored = 0;
 constexpr unsigned long kMethodDeflated = 8;
 
-bool IsAscii(const std::string& s) {
-    return std::all_of(s.begin(), s.end(), [](char c) { return (unsigned char)c < 0x80; });
-}
-
-std::string NameToUtf8(std::string raw, unsigned long flags) {
-    if (IsAscii(raw) || ((flags & kFlagUtf8Name) && IsValidUtf8(raw)))
-        return raw;
-    return OemToUtf8(raw);
+// Names flagged as UTF-8 (general-purpose bit 11) are UTF-8, and so are unflagged names whose
+// bytes form valid UTF-8: the zip tool on Linux stores UTF-8 names without the flag, while
+// Cyrillic cp866 text is practically never valid UTF-8. Everything else is in the OEM code
+// page (cp866), as the old archivers write it.
+std::string NameToUtf8(std::string raw) {
+    return IsValidUtf8(raw) ? raw : OemToUtf8(raw);
 }
 
 }  // namespace
@@ -65,7 +62,7 @@ void ZipReader::ReadDirectory() {
         std::string raw(nameBuf.data(), std::min<size_t>(info.size_filename, nameBuf.size()));
         ZipEntry e;
         e.isDirectory = !raw.empty() && (raw.back() == '/' || raw.back() == '\\');
-        e.name = NameToUtf8(std::move(raw), info.flag);
+        e.name = NameToUtf8(std::move(raw));
         e.size = info.uncompressed_size;
         entries_.push_back(std::move(e));
         locations_.push_back(
