@@ -100,6 +100,28 @@ TEST_F(DirDb, ListKindLoadsTheWholeDatabaseOnce) {
     EXPECT_EQ(StreamText(db.GetStream("0002.ALG")), "algorithm 0002");
 }
 
+TEST_F(DirDb, ReopeningTheLoadedDatabaseKeepsItsContents) {
+    WriteTree(tmp, "db", SmallDbFiles());
+    WriteTree(tmp, "other", SmallDbFiles());
+    ASSERT_TRUE(db.Open(1, tmp / "db"));
+    db.ListKind(dfkAlgorithm);
+    ASSERT_TRUE(db.DbLoaded());
+
+    // The same place again (given as its parent, detected to the same root): nothing reloads.
+    ASSERT_TRUE(db.Open(1, tmp.Path()));
+    EXPECT_EQ(db.DbPath(), tmp / "db");
+    EXPECT_TRUE(db.DbLoaded());
+    EXPECT_EQ(db.EntryCount(), db.DbFileCount());
+
+    // Another database, or the same one only partly loaded, starts empty.
+    ASSERT_TRUE(db.Open(1, tmp / "other"));
+    EXPECT_FALSE(db.DbLoaded());
+    EXPECT_EQ(db.EntryCount(), 0u);
+    db.GetStream("07a1.mod");
+    ASSERT_TRUE(db.Open(1, tmp / "other"));
+    EXPECT_EQ(db.EntryCount(), 0u);
+}
+
 TEST_F(DirDb, ListKindOfClosedDatabaseIsEmpty) {
     EXPECT_TRUE(db.ListKind(dfkAlgorithm).empty());
     EXPECT_EQ(db.GetStream("0001.alg"), nullptr);

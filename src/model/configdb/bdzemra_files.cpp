@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <optional>
 
 #include "model/configdb/files_loader_fs.h"
 #include "model/configdb/files_loader_zip.h"
@@ -21,6 +22,18 @@ bool StartsWithPK(const std::string& path) {
 bool tKesh_BDZemra_Files::Open(int kind, const std::string& path, std::string* error) {
     if (kind != kZipArchive && kind != kDirectory)
         return false;
+    // A fully loaded database that is opened again at the same place keeps its contents, so
+    // confirming the database in use does not load it once more.
+    struct Loaded {
+        DbEntryList entries;
+        size_t fileCount;
+        std::vector<std::string> problems;
+    };
+    std::optional<Loaded> kept;
+    const std::string loadedPath = dbPath_;
+    const int loadedKind = dbKind_;
+    if (dbOpened_ && dbLoaded_)
+        kept = Loaded{std::move(entries_), dbFileCount_, std::move(loadProblems_)};
     Clear();
     version_.clear();
     error_.clear();
@@ -43,6 +56,12 @@ bool tKesh_BDZemra_Files::Open(int kind, const std::string& path, std::string* e
     }
     if (dbOpened_)
         Detect();
+    if (kept && dbOpened_ && dbKind_ == loadedKind && dbPath_ == loadedPath) {
+        entries_ = std::move(kept->entries);
+        dbFileCount_ = kept->fileCount;
+        loadProblems_ = std::move(kept->problems);
+        dbLoaded_ = true;
+    }
     if (error)
         *error = error_;
     return dbOpened_;

@@ -15,8 +15,9 @@ class tKesh_BDZemra_Files : public tKesh_BDZemra_Files_CORE {
     static constexpr int kDirectory = 1;
 
     // kind 0 zip archive, 1 directory. Any other kind returns false and changes nothing.
-    // Drops every cached stream. On failure error (when given) gets the error text ("" when
-    // there is none to show); on success it is emptied.
+    // Drops every cached stream, except that a fully loaded database opened again at the same
+    // place (same kind and root) keeps its loaded contents. On failure error (when given) gets the
+    // error text ("" when there is none to show); on success it is emptied.
     bool Open(int kind, const std::string& path, std::string* error = nullptr);
 
     // Finds the database under DbPath with a loader of the open kind; takes over its root,
