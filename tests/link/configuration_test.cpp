@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 
 #include "comm/link/elink_ini.h"
@@ -317,6 +318,18 @@ TEST(Configuration, SaveFailureIsReported) {
     config.SetLink(std::make_unique<TRS485Link>());
     EXPECT_FALSE(config.SaveToFile(dir / "missing-dir/m.ini"));
     EXPECT_FALSE(config.SaveToFile(dir.MakeDir("a-directory.ini")));
+}
+
+// A file that exists but cannot be read is left alone: writing only the Link section into it
+// would lose every other section.
+TEST(Configuration, UnreadableFileIsNotOverwritten) {
+    TempDir dir;
+    const std::string path = dir.WriteFile("m.ini", kModuleFile);
+    std::filesystem::resize_file(path, kMaxIniFileBytes + 1);
+    TConfiguration config;
+    config.SetLink(std::make_unique<TRS485Link>());
+    EXPECT_FALSE(config.SaveToFile(path));
+    EXPECT_EQ(std::filesystem::file_size(path), kMaxIniFileBytes + 1);
 }
 
 TEST(Configuration, CheckIpSettings) {
