@@ -9,6 +9,8 @@
 #include "platform/codepage.h"
 #include "platform/files.h"
 #include "platform/ini_file.h"
+#include "platform/program_info.h"
+#include "reports/library_dir.h"
 #include "reports/library_index.h"
 #include "reports/module_link.h"
 #include "reports_fixture.h"
@@ -164,6 +166,17 @@ TEST_F(LibraryTest, ModuleNumbersOnlyForExactExtensions) {
 
     EXPECT_FALSE(SetModuleNumbers(work_.WriteFile("x/short.tsk", "abc"), 1, 1, "n"));
     EXPECT_EQ(Text(work_ / "x/short.tsk"), "abc");
+}
+
+TEST(LibraryDir, BesideTheProgramElseTheInstalledDataDirectory) {
+    const std::filesystem::path programDir = ProgramDir();
+    const std::filesystem::path beside = programDir / "replib";
+    ASSERT_FALSE(std::filesystem::exists(beside));
+    EXPECT_EQ(ReportLibraryDir(),
+              (programDir.parent_path().parent_path() / "share/velorm/replib").string());
+    std::filesystem::create_directory(beside);
+    EXPECT_EQ(ReportLibraryDir(), beside.string());
+    std::filesystem::remove(beside);
 }
 
 }  // namespace
