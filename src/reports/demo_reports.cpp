@@ -2,7 +2,9 @@
 #include "reports/demo_reports.h"
 
 #include <map>
+#include <memory>
 
+#include "comm/link/configuration.h"
 #include "model/algorithms/spis_alg.h"
 #include "model/configdb/config_db.h"
 #include "model/flash/restore_queue.h"
@@ -137,6 +139,20 @@ bool WriteModuleReport(const DemoForm& form, const std::vector<ArchiveParams>& k
     return SaveIni(ini, error);
 }
 
+// The link the controller would be read over when its source is switched to the line: an
+// RS-232 port at 9600 baud with checksummed FT1.2 frames.
+std::unique_ptr<TCustomLink> DemoLink() {
+    auto link = std::make_unique<TRS232Link>();
+    link->NNum = kNetworkNumber;
+    link->Repeats = 3;
+    link->Timeout = 1000;
+    link->Protocol = epFT12CRC;
+    link->COM = 1;
+    link->Speed = 9600;
+    link->StopBits = sb10;
+    return link;
+}
+
 bool WriteLinkFile(const std::string& path, const std::string& flashDir, std::string& error) {
     IniFile ini(path);
     ini.EraseSection(kSecCommon);
@@ -144,7 +160,11 @@ bool WriteLinkFile(const std::string& path, const std::string& flashDir, std::st
     ini.WriteString(kSecCommon, kKeyZn, HexDigits(kFactoryNumber, 4));
     ini.WriteString(kSecCommon, kKeySetn, HexDigits(kNetworkNumber, 2));
     ini.WriteString(kSecCommon, kKeyWayFlash, flashDir);
-    return SaveIni(ini, error);
+    if (!SaveIni(ini, error))
+        return false;
+    TConfiguration configuration;
+    configuration.SetLink(DemoLink());
+    return configuration.SaveToFile(path) || Fail("cannot write " + path, error);
 }
 
 // Points the configuration database object at the demo database while it lives, and gives

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "comm/link/configuration.h"
 #include "model/algorithms/spis_alg.h"
 #include "model/configdb/config_db.h"
 #include "model/queue/task_cl.h"
@@ -65,6 +66,11 @@ TEST_F(DemoWorldTest, ReportFormsAndAModuleReadFromTheFlashDirectory) {
     EXPECT_EQ(common.ReadInteger("Common", "VS", -1), 1);
     EXPECT_EQ(common.ReadString("Common", "Zn", ""), "1234");
     EXPECT_EQ(common.ReadString("Common", "WayFlash", ""), world.flashDir);
+    TConfiguration configuration;
+    configuration.LoadFromFile(m.LinkPath);
+    ASSERT_NE(configuration.Link(), nullptr);
+    EXPECT_EQ(configuration.Link()->Type, lt232);
+    EXPECT_EQ(configuration.Link()->NNum, 1);
 
     TSpisAlg library;
     const Task_CL queue(0x07A1, world.dbDirectory, "", "", m.QueuePath, &library, false);
