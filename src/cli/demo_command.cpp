@@ -31,6 +31,8 @@ int RunDemoCommand(const CliArgs& args) {
                 world.dbFileCount);
     std::printf("report forms:                        %s\n", world.reportsDir.c_str());
     std::printf("modules:                             %s\n", world.modulesDir.c_str());
+    std::printf("demo module:                         %s\n", world.reports.ModuleDir.c_str());
+    std::printf("flash-disk archive files:            %s\n", world.flashDir.c_str());
     if (!settingsFile.empty())
         std::printf("settings file:                       %s\n", settingsFile.c_str());
     return 0;

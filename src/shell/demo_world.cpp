@@ -2,6 +2,7 @@
 #include "shell/demo_world.h"
 
 #include "model/configdb/demo_db.h"
+#include "model/flash/demo_flash.h"
 #include "platform/file_search.h"
 #include "platform/files.h"
 #include "platform/ini_file.h"
@@ -44,7 +45,16 @@ bool WriteDemoWorld(const std::string& outDir, const std::string& settingsFile, 
     world.dbFileCount = db.fileCount;
     world.reportsDir = JoinPath(outDir, "Reports");
     world.modulesDir = JoinPath(outDir, "Modules");
+    world.flashDir = JoinPath(outDir, "Flash");
     if (!MakeDirectory(world.reportsDir, error) || !MakeDirectory(world.modulesDir, error))
+        return false;
+    const DemoFlashWriting flash = WriteDemoFlash(world.flashDir);
+    if (!flash.Error.empty()) {
+        error = flash.Error;
+        return false;
+    }
+    if (!WriteDemoReports(world.dbDirectory, world.reportsDir, world.modulesDir, world.flashDir,
+                          world.reports, error))
         return false;
     return settingsFile.empty() || WriteSettingsFile(settingsFile, world, error);
 }

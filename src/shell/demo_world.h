@@ -1,14 +1,19 @@
-// The demo world: a configuration database, report-forms and modules directories, and a
-// settings file pointing at them, so the program can be tried without a controller.
+// The demo world: a configuration database, report forms, a module read from a flash-disk
+// directory, and a settings file pointing at them, so the program can be tried without a
+// controller.
 #pragma once
 
 #include <string>
+
+#include "reports/demo_reports.h"
 
 struct DemoWorld {
     std::string dbDirectory;  // outDir/BD-Zemra
     std::string dbZip;        // outDir/BD-Zemra.zip (the one the settings file names)
     std::string reportsDir;   // outDir/Reports
     std::string modulesDir;   // outDir/Modules
+    std::string flashDir;     // outDir/Flash: archive files of the demo module
+    DemoReportsWritten reports;
     size_t dbFileCount = 0;
 };
 

@@ -13,9 +13,24 @@
 
 namespace {
 
+// Records kept by the hourly, daily and monthly archives (as in the demo flash files).
+uint16_t ArchiveDepth(uint8_t archiveKind) {
+    switch (archiveKind) {
+        case 1:
+            return 1536;
+        case 2:
+            return 366;
+        case 3:
+            return 48;
+        default:
+            return 0;
+    }
+}
+
 AlgParamRecord Reference(uint16_t internal, const char* name, const char* shortName,
                          uint8_t archiveKind) {
     AlgParamRecord r;
+    r.ItemCount = ArchiveDepth(archiveKind);
     r.InternalNumber = internal;
     r.Name = Utf8ToSys(name);
     r.ShortName = Utf8ToSys(shortName);
