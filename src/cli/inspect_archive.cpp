@@ -1,6 +1,8 @@
 // velorm-cli inspect archive: headers, blocks and records of a flash-disk archive file.
 #include "cli/inspect_archive.h"
 
+#include "cli/text_table.h"
+
 #include <cstdio>
 #include <iostream>
 #include <nlohmann/json.hpp>
@@ -154,16 +156,14 @@ int Print(const Options& o, const ArchiveFileInfo& info, const std::vector<std::
                 " %s\n",
                 FormatArchiveTime(kTimeFormat, info.FileTime).c_str(), info.BlockCount,
                 info.Bcd ? "BCD" : "double", CrcState(o.file, info).c_str());
-            std::printf("\n%-6s %6s  %-30s %-8s %-19s %-12s %8s %8s\n", "id", "depth", "name",
-                        "short", "block time", "step", "extra", "records");
-            for (size_t r = 0; r + kBlockRowTexts <= rows.size(); r += kBlockRowTexts) {
-                std::printf("%-6s %6s  %-30s %-8s %-19s %-12s %8s %8s\n",
-                            SysToUtf8(rows[r + brId]).c_str(), rows[r + brDepth].c_str(),
-                            SysToUtf8(rows[r + brName]).c_str(),
-                            SysToUtf8(rows[r + brShortName]).c_str(), rows[r + brTime].c_str(),
-                            rows[r + brStep].c_str(), rows[r + brExtra].c_str(),
-                            rows[r + brRecordCount].c_str());
-            }
+            TextTable blocks(
+                {"id", "depth", "name", "short", "block time", "step", "extra", "records"});
+            for (size_t r = 0; r + kBlockRowTexts <= rows.size(); r += kBlockRowTexts)
+                blocks.AddRow({SysToUtf8(rows[r + brId]), rows[r + brDepth],
+                               SysToUtf8(rows[r + brName]), SysToUtf8(rows[r + brShortName]),
+                               rows[r + brTime], rows[r + brStep], rows[r + brExtra],
+                               rows[r + brRecordCount]});
+            std::printf("\n%s", blocks.Render(0).c_str());
         }
         if (reading) {
             std::printf("\nblock %04X: %zu records, step %d min\n", *o.block, reading->Count(),
