@@ -1,5 +1,6 @@
 // Benchmark: a report blank with a 2,999-row by 12-column table prepared and exported to PDF.
-// Prints seconds, pages and peak memory.
+// Prints seconds (wall clock and processor time, which a busy machine does not inflate),
+// pages and peak memory.
 #include <sys/resource.h>
 
 #include <chrono>
@@ -36,10 +37,12 @@ int main() {
 
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
+    const double cpu = double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+                       double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
     std::printf(
-        "report PDF, 2999 rows x 12 columns: %.2f s (prepare %.2f s, PDF %.2f s), %zu pages, "
-        "%.1f MiB file, peak memory %.1f MiB (targets: 2 s, 300 MiB)\n",
-        total, prepared, total - prepared, report.pages.size(),
+        "report PDF, 2999 rows x 12 columns: %.2f s (prepare %.2f s, PDF %.2f s), processor "
+        "time %.2f s, %zu pages, %.1f MiB file, peak memory %.1f MiB (targets: 2 s, 300 MiB)\n",
+        total, prepared, total - prepared, cpu, report.pages.size(),
         double(std::filesystem::file_size(path)) / (1 << 20), double(usage.ru_maxrss) / 1024.0);
     std::filesystem::remove(path);
     return 0;

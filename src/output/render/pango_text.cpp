@@ -75,13 +75,9 @@ double LayoutHeight(PangoLayout* layout) {
     return double(logical.height) / PANGO_SCALE;
 }
 
-void StrokeFrame(cairo_t* cr, const TextItem& item) {
-    if (item.frameSides == 0 || item.frameWidth <= 0)
-        return;
+// Adds the item's frame sides to the current path.
+void AddFrame(cairo_t* cr, const TextItem& item) {
     const double x0 = item.x, y0 = item.y, x1 = item.x + item.width, y1 = item.y + item.height;
-    cairo_set_source_rgb(cr, 0, 0, 0);
-    cairo_set_line_width(cr, item.frameWidth);
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_SQUARE);
     const std::tuple<int, double, double, double, double> sides[] = {
         {kFrameLeft, x0, y0, x0, y1},
         {kFrameTop, x0, y0, x1, y0},
@@ -93,7 +89,49 @@ void StrokeFrame(cairo_t* cr, const TextItem& item) {
         cairo_move_to(cr, ax, ay);
         cairo_line_to(cr, bx, by);
     }
-    cairo_stroke(cr);
+}
+
+bool HasFrame(const TextItem& item) {
+    return item.frameSides != 0 && item.frameWidth > 0;
+}
+
+void DrawText(cairo_t* cr, const TextItem& item) {
+    if (item.text.empty())
+        return;
+    PangoLayout* layout = Pango().Layout({item.fontName, item.fontSize, item.fontStyle}, item.text,
+                                         item.width - 2 * kTextPadX, item.alignment);
+    const double textHeight = LayoutHeight(layout);
+    // Text that fits needs no clip; clipping every box makes PDF output slow.
+    const bool clip = textHeight + 2 * kTextPadY > item.height;
+    if (clip) {
+        cairo_save(cr);
+        cairo_rectangle(cr, item.x, item.y, item.width, item.height);
+        cairo_clip(cr);
+    }
+    cairo_move_to(cr, item.x + kTextPadX,
+                  item.y + std::max(kTextPadY, (item.height - textHeight) / 2));
+    pango_cairo_show_layout(cr, layout);
+    if (clip)
+        cairo_restore(cr);
+}
+
+// Strokes the frames of the items, one path per frame width.
+void StrokeFrames(cairo_t* cr, const std::vector<TextItem>& items) {
+    std::vector<double> widths;
+    for (const TextItem& item : items) {
+        if (HasFrame(item) &&
+            std::find(widths.begin(), widths.end(), item.frameWidth) == widths.end())
+            widths.push_back(item.frameWidth);
+    }
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_SQUARE);
+    for (double width : widths) {
+        for (const TextItem& item : items) {
+            if (HasFrame(item) && item.frameWidth == width)
+                AddFrame(cr, item);
+        }
+        cairo_set_line_width(cr, width);
+        cairo_stroke(cr);
+    }
 }
 
 }  // namespace
@@ -103,30 +141,13 @@ double TextBoxHeight(const FontSpec& font, const std::string& text, double boxWi
     return LayoutHeight(layout) + 2 * kTextPadY;
 }
 
-void DrawTextItem(cairo_t* cr, const TextItem& item) {
-    if (!item.text.empty()) {
-        cairo_save(cr);
-        cairo_rectangle(cr, item.x, item.y, item.width, item.height);
-        cairo_clip(cr);
-        PangoLayout* layout = Pango().Layout({item.fontName, item.fontSize, item.fontStyle},
-                                             item.text, item.width - 2 * kTextPadX, item.alignment);
-        const double textHeight = LayoutHeight(layout);
-        const double offset = std::max(kTextPadY, (item.height - textHeight) / 2);
-        cairo_set_source_rgb(cr, 0, 0, 0);
-        cairo_move_to(cr, item.x + kTextPadX, item.y + offset);
-        pango_cairo_show_layout(cr, layout);
-        cairo_restore(cr);
-    }
-    StrokeFrame(cr, item);
-}
-
 void DrawPage(cairo_t* cr, const PreparedPage& page) {
     cairo_set_font_options(cr, Pango().Options());
-    cairo_save(cr);
     cairo_set_source_rgb(cr, 1, 1, 1);
     cairo_rectangle(cr, 0, 0, page.width, page.height);
     cairo_fill(cr);
-    cairo_restore(cr);
+    cairo_set_source_rgb(cr, 0, 0, 0);
     for (const TextItem& item : page.items)
-        DrawTextItem(cr, item);
+        DrawText(cr, item);
+    StrokeFrames(cr, page.items);
 }

@@ -21,9 +21,6 @@ struct FontSpec {
 // Height of the text wrapped to the given box width, with the box's inner padding.
 double TextBoxHeight(const FontSpec& font, const std::string& text, double boxWidth);
 
-// Draws a text box (text clipped to the box, then its frame) on a cairo context whose user
-// space is in page units.
-void DrawTextItem(cairo_t* cr, const TextItem& item);
-
-// Draws a whole page: white paper, then its items.
+// Draws a whole page on a cairo context whose user space is in page units: white paper, the
+// texts of its boxes (clipped to their boxes), then their frames.
 void DrawPage(cairo_t* cr, const PreparedPage& page);
