@@ -79,12 +79,14 @@ class PageMaker {
             ReplaceAll(item.text, kPageNumberMarker, number);
     }
 
+    // A repeated band is printed again only while it leaves at least half the page body.
     void NewPage() {
         FinishPage();
         StartPage({});
-        if (repeated_) {
+        if (repeated_ && TotalHeight(*repeated_) <= (footerTop_ - bodyTop_) / 2) {
             for (const LaidRow& row : *repeated_)
                 Put(row);
+            bodyTop_ = y_;
         }
     }
 

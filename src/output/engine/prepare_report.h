@@ -10,8 +10,9 @@
 // Places laid-out bands on pages of the page setup. The report title opens the first page,
 // the page header follows it there and opens every other page, the page footer closes every
 // page at its bottom margin. A band marked to repeat is kept on one page with the first row
-// of the band after it and is printed again at the top of every page that band continues on.
-// A row taller than a page body is cut to fit. "[PAGE#]" becomes the page number.
+// of the band after it and is printed again at the top of every page that band continues on
+// (unless it would take more than half the page body). A row taller than the room left on a
+// fresh page is cut to fit. "[PAGE#]" becomes the page number.
 PreparedReport PaginateBands(const std::vector<LaidBand>& bands, const PageSetup& page);
 
 // Runs the template's bands and paginates them.

@@ -42,18 +42,18 @@ class SharedPango {
     }
 
   private:
-    PangoFontDescription* Font(const FontSpec& spec) {
-        auto key = std::make_tuple(spec.name, spec.size, spec.style);
+    PangoFontDescription* Font(const FontSpec& wanted) {
+        auto key = std::make_tuple(wanted.name, wanted.size, wanted.style);
         auto it = fonts_.find(key);
         if (it != fonts_.end())
             return it->second;
         PangoFontDescription* font = pango_font_description_new();
-        pango_font_description_set_family(font, spec.name.c_str());
-        pango_font_description_set_size(font, int(spec.size * PANGO_SCALE));
+        pango_font_description_set_family(font, wanted.name.c_str());
+        pango_font_description_set_size(font, int(wanted.size * PANGO_SCALE));
         pango_font_description_set_weight(
-            font, spec.style & kFontBold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
+            font, wanted.style & kFontBold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
         pango_font_description_set_style(
-            font, spec.style & kFontItalic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
+            font, wanted.style & kFontItalic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
         fonts_.emplace(key, font);
         return font;
     }
