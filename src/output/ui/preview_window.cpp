@@ -76,6 +76,7 @@ TfrPreview::TfrPreview(QWidget* parent) : QDialog(parent) {
     PageLabel = new QLabel(this);
     FindEdit = new QLineEdit(this);
     FindEdit->setPlaceholderText("Текст для поиска");
+    FindEdit->setMinimumWidth(160);
     FindButton = new QPushButton("Найти", this);
     LoadButton = new QPushButton("Открыть", this);
     SaveButton = new QPushButton("Сохранить", this);
