@@ -14,7 +14,10 @@
 #include "batch/ui/import_window.h"
 #include "batch/ui/quick_save_window.h"
 #include "model/configdb/config_db.h"
+#include "output/engine/frp_file.h"
+#include "output/ui/preview_window.h"
 #include "output/ui/report_view_window.h"
+#include "platform/files.h"
 #include "platform/profile_paths.h"
 #include "platform/prompts.h"
 #include "screens/link_window.h"
@@ -49,6 +52,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     Image1->setPixmap(VelormLogo(200, 72));
     layout->addWidget(Image1, 0, 0, Qt::AlignRight | Qt::AlignBottom);
     setCentralWidget(central);
+    Preview = new TfrPreview(this);
+    Preview->setObjectName("frPreview");
 
     resize(648, 362);
     FitWindowToWorkArea(this);
@@ -72,12 +77,13 @@ void TForm1::BuildMenu() {
     MenuItem8->setObjectName("MenuItem8");
     MenuItem4 = MenuItem8->addAction("Просмотр отчетных бланков", this, &TForm1::MenuItem4Click);
     MenuItem9 = MenuItem8->addAction("Быстрое сохранение отчетов", this, &TForm1::MenuItem9Click);
+    MenuItem11 = MenuItem8->addAction("Открыть файл отчета (.frp)", this, &TForm1::MenuItem11Click);
     MenuItem10 = bar->addAction("О программе", this, &TForm1::MenuItem10Click);
 
     const std::pair<QAction*, const char*> names[] = {
-        {MenuItem2, "MenuItem2"},  {MenuItem5, "MenuItem5"}, {MenuItem6, "MenuItem6"},
-        {MenuItem7, "MenuItem7"},  {MenuItem4, "MenuItem4"}, {MenuItem9, "MenuItem9"},
-        {MenuItem10, "MenuItem10"}};
+        {MenuItem2, "MenuItem2"},   {MenuItem5, "MenuItem5"},  {MenuItem6, "MenuItem6"},
+        {MenuItem7, "MenuItem7"},   {MenuItem4, "MenuItem4"},  {MenuItem9, "MenuItem9"},
+        {MenuItem10, "MenuItem10"}, {MenuItem11, "MenuItem11"}};
     for (const auto& [action, name] : names)
         action->setObjectName(name);
 }
@@ -151,6 +157,20 @@ void TForm1::MenuItem9Click() {
 void TForm1::MenuItem10Click() {
     AppWindows().Aoprog->exec();
     QueueActivation();
+}
+
+void TForm1::MenuItem11Click() {
+    const auto path = CurrentPrompts().ChooseOpenFile("Открыть", "Файл отчета|*.frp", "");
+    if (!path || !FileExists(*path) || ExtractFileExt(*path) != ".frp")
+        return;
+    std::string error;
+    auto report = LoadPreparedReport(*path, error);
+    if (!report) {
+        CurrentPrompts().Message("Открыть файл отчета", error, PromptIcon::Error);
+        return;
+    }
+    Preview->SetReport(std::move(*report));
+    Preview->exec();
 }
 
 void TForm1::QueueActivation() {

@@ -7,6 +7,7 @@
 #include <QMenu>
 
 class QDialog;
+class TfrPreview;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -29,6 +30,7 @@ class TForm1 : public QMainWindow {
     void MenuItem4Click();   // "Просмотр отчетных бланков"
     void MenuItem9Click();   // "Быстрое сохранение отчетов"
     void MenuItem10Click();  // "О программе"
+    void MenuItem11Click();  // "Открыть файл отчета (.frp)"
 
     QMenu* MenuItem1;  // "Настройки программы"
     QAction* MenuItem2;
@@ -39,9 +41,12 @@ class TForm1 : public QMainWindow {
     QMenu* MenuItem8;  // "Отчеты"
     QAction* MenuItem4;
     QAction* MenuItem9;
+    QAction* MenuItem11;
     QAction* MenuItem10;
     QLabel* StatusLabel;
     QLabel* Image1;
+    // The report engine's preview, which shows the prepared-report files opened here.
+    TfrPreview* Preview;
 
   signals:
     // The activation sequence has run to its end.
