@@ -68,8 +68,19 @@ int FindModule(int address, int reportMode, bool singleAttempt, const StopCallba
     if (stopped())
         return kStoppedByOperator;
     Bytes data;
-    const int code = x->ReadParameter(kParamTypeCode, 2, extNumber, true, true, data, address,
-                                      route.via, route.direct);
+    const auto readType = [&] {
+        return x->ReadParameter(kParamTypeCode, 2, extNumber, true, true, data, address, route.via,
+                                route.direct);
+    };
+    int code = readType();
+    // A module that does not number its frames answers a numbered request with packet
+    // number 0: tell the frame kind and ask again.
+    if (code == kPacketNoMismatch && route.direct) {
+        bool flagBit = false;
+        uint32_t flags = 0;
+        if (x->ProbeProtocol(address, extNumber, false, flagBit, flags) == kOk)
+            code = readType();
+    }
     if (code != kOk)
         return code;
     const int typeCode = Word(data);
