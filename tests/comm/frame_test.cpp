@@ -162,3 +162,21 @@ TEST(RequestControl, NumberedFramesWrapAfterFifteen) {
     EXPECT_EQ(RequestControl(kFrameNumbered, 0), 0x40);
     EXPECT_EQ(RequestControl(kFrameUnnumbered, 7), 0x40);
 }
+
+TEST(FrameBytesMissing, CountsByTheStartByteAndSkipsNoise) {
+    struct Case {
+        std::vector<uint8_t> received;
+        size_t missing;
+    } const cases[] = {
+        {{}, 1},
+        {{0x00, 0xFF}, 1},                          // noise only: wait for a start byte
+        {{kAckByte}, 0},                            // single-byte answers
+        {{0x33, kNakByte}, 0},                      // after noise
+        {{kShortStart, 0x08}, 7},                   // short frame: 9 bytes
+        {{kLongStart}, 3},                          // header first
+        {{kLongStart, 0x05, 0x05, kLongStart}, 7},  // then length + 2 (checksum, end)
+        {{kLongStart, 0x01, 0x01, kLongStart, 0x08, 0x01, 0x02}, 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FrameBytesMissing(c.received), c.missing) << ::testing::PrintToString(c.received);
+}

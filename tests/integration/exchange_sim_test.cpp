@@ -165,6 +165,23 @@ TEST(ExchangeSockets, UdpAndTcp) {
     }
 }
 
+TEST(ExchangeSockets, TcpAnswerArrivingByteByByteIsPutTogether) {
+    sim::SimConfig config = sim::ParseSimConfig(kConfig);
+    config.faults.paceBaud = 115200;  // every answer byte written on its own
+    sim::SimServer server(config, sim::Carrier::Tcp);
+    ASSERT_TRUE(server.Start()) << server.Error();
+    TTCPLink link(0);
+    link.IP = "127.0.0.1";
+    link.Port = server.Port();
+    link.Timeout = 2;
+    link.Repeats = 1;
+    T_TCPObmen x(link);
+    std::string portText;
+    ASSERT_EQ(x.Open(portText), 0);
+    ExpectReads(x);
+    server.Stop();
+}
+
 TEST(ExchangePseudoTerminal, ReadsOverARealLine) {
     sim::SimServer server(sim::ParseSimConfig(kConfig), sim::Carrier::Pty);
     ASSERT_TRUE(server.Start()) << server.Error();

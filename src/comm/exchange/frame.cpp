@@ -21,6 +21,25 @@ bool IsStartByte(uint8_t b) {
     return b == kShortStart || b == kLongStart || b == kAckByte || b == kNakByte;
 }
 
+}  // namespace
+
+size_t FrameBytesMissing(std::span<const uint8_t> received) {
+    size_t start = 0;
+    while (start < received.size() && !IsStartByte(received[start]))
+        ++start;
+    const std::span<const uint8_t> frame = received.subspan(start);
+    if (frame.empty())
+        return 1;
+    size_t total = 1;
+    if (frame[0] == kShortStart)
+        total = 9;
+    else if (frame[0] == kLongStart)
+        total = frame.size() < 4 ? 4 : static_cast<size_t>(frame[1]) + 6;
+    return frame.size() >= total ? 0 : total - frame.size();
+}
+
+namespace {
+
 FrameCheck Fail(int code, int control = -1) {
     FrameCheck check;
     check.code = code;

@@ -47,6 +47,12 @@ struct FrameCheck {
     int control = -1;
 };
 
+// How many more bytes the answer that has begun in `received` needs to be complete (0 when
+// it is complete), by its start byte: a single acknowledgement byte, a short frame of 9
+// bytes, or a long frame of its length byte + 6. Noise before the start byte is skipped; at
+// least one more byte is wanted while there is no start byte yet.
+size_t FrameBytesMissing(std::span<const uint8_t> received);
+
 // Checks one answer: noise before the start byte is skipped, then start bytes, length
 // bytes, packet number (numbered frames only), address, checksum and end byte (both taken
 // from the end of what was received), then the expected data length (0: any).

@@ -7,6 +7,7 @@
 
 #include <cstdio>
 
+#include "comm/exchange/frame.h"
 #include "comm/exchange/hex_trace.h"
 #include "comm/link/custom_link.h"
 #include "platform/event_pump.h"
@@ -80,8 +81,20 @@ void T_IpObmen::Close() {
 }
 
 int T_IpObmen::Receive(uint8_t* buffer, size_t capacity) {
-    const ssize_t n = recv(fd_, buffer, capacity, 0);
-    return n > 0 ? static_cast<int>(n) : 0;
+    ssize_t n = recv(fd_, buffer, capacity, 0);
+    if (n <= 0)
+        return 0;
+    // A datagram is a whole answer; a stream may deliver one frame in several segments, so
+    // TCP reads on (within the receive time-out) until the frame is complete.
+    size_t got = static_cast<size_t>(n);
+    while (socketType_ == SOCK_STREAM && got < capacity &&
+           FrameBytesMissing(std::span<const uint8_t>(buffer, got)) > 0) {
+        n = recv(fd_, buffer + got, capacity - got, 0);
+        if (n <= 0)
+            break;
+        got += static_cast<size_t>(n);
+    }
+    return static_cast<int>(got);
 }
 
 int T_IpObmen::SendReceive(const Bytes& frame, Bytes& answer, int packetNo, int address,
