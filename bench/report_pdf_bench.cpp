@@ -20,7 +20,9 @@ double SecondsSince(std::chrono::steady_clock::time_point start) {
 
 }  // namespace
 
-int main() {
+// With --keep the PDF is left in the temporary directory to be looked at.
+int main(int argc, char** argv) {
+    const bool keep = argc > 1 && std::string(argv[1]) == "--keep";
     const std::string path =
         (std::filesystem::temp_directory_path() / "velorm-report-bench.pdf").string();
     ReportBlank blank(SampleTable(2999, 12));
@@ -44,6 +46,9 @@ int main() {
         "time %.2f s, %zu pages, %.1f MiB file, peak memory %.1f MiB (targets: 2 s, 300 MiB)\n",
         total, prepared, total - prepared, cpu, report.pages.size(),
         double(std::filesystem::file_size(path)) / (1 << 20), double(usage.ru_maxrss) / 1024.0);
-    std::filesystem::remove(path);
+    if (!keep)
+        std::filesystem::remove(path);
+    else
+        std::printf("kept %s\n", path.c_str());
     return 0;
 }
