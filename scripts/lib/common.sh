@@ -24,6 +24,9 @@ install_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# ccache may reuse objects across clones of the repository (paths are made relative to it).
+export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$PWD}"
+
 # configure_and_build BUILD_DIR [cmake options...]
 configure_and_build() {
     local dir=$1
