@@ -57,18 +57,6 @@ int Position(const SimArchive& archive, TDateTime t) {
     return -1;
 }
 
-TDateTime PeriodStart(ArchiveKind kind, TDateTime t) {
-    switch (kind) {
-        case ArchiveKind::Hour:
-            return StartOfTheHour(t);
-        case ArchiveKind::Day:
-            return StartOfTheDay(t);
-        case ArchiveKind::Month:
-            return StartOfTheMonth(t);
-    }
-    return t;
-}
-
 TDateTime Back(ArchiveKind kind, TDateTime t, int k) {
     switch (kind) {
         case ArchiveKind::Hour:
@@ -81,12 +69,37 @@ TDateTime Back(ArchiveKind kind, TDateTime t, int k) {
     return t;
 }
 
-// The most recent period not after the clock that the ring keeps at the position.
-std::optional<TDateTime> RecordTime(const SimArchive& archive, TDateTime clock, int position) {
-    const TDateTime now = PeriodStart(archive.kind, clock);
+// The newest record a device has written: a period's record is written when the period
+// closes. An hour closes at its end; a day at the report hour of the next day; a month at
+// the report day and hour (a report day from 15 on closes the month on that day of the
+// same month, an earlier one on that day of the next month).
+TDateTime NewestRecord(ArchiveKind kind, TDateTime clock, int reportDay, int reportHour) {
+    const TimeParts t = DecodeTime(clock);
+    switch (kind) {
+        case ArchiveKind::Hour:
+            return StartOfTheHour(clock) - 1.0 / 24;
+        case ArchiveKind::Day: {
+            const int h = reportHour >= 0 && reportHour <= 23 ? reportHour : 0;
+            return StartOfTheDay(clock) - (t.hour < h ? 2 : 1);
+        }
+        case ArchiveKind::Month: {
+            const int d = reportDay >= 1 && reportDay <= 31 ? reportDay : 1;
+            const int h = reportHour >= 0 && reportHour <= 23 ? reportHour : 0;
+            const TDateTime reference =
+                t.hour < h || (t.hour == h && t.minute < 2) ? clock - 1 : clock;
+            const int day = DecodeDate(reference).day;
+            const TDateTime month = StartOfTheMonth(reference);
+            return day < d || d < 15 ? IncMonth(month, -1) : month;
+        }
+    }
+    return clock;
+}
+
+// The most recent period written that the ring keeps at the position.
+std::optional<TDateTime> RecordTime(const SimArchive& archive, TDateTime newest, int position) {
     const int span = archive.kind == ArchiveKind::Day ? 366 : std::max(archive.depth, 48);
     for (int k = 0; k <= span; ++k) {
-        const TDateTime t = Back(archive.kind, now, k);
+        const TDateTime t = Back(archive.kind, newest, k);
         if (Position(archive, t) == position)
             return t;
     }
@@ -229,9 +242,11 @@ std::optional<Bytes> SimDevice::ArchiveElements(const SimModule& m, int number, 
             continue;
         if (count < 1 || count > 60 || index < 0 || index + count > archive.depth)
             return std::nullopt;
+        const TDateTime newest =
+            NewestRecord(archive.kind, ClockNow(m.clock), m.reportDay, m.reportHour);
         Bytes out;
         for (int i = 0; i < count; ++i) {
-            const auto t = RecordTime(archive, ClockNow(m.clock), index + i);
+            const auto t = RecordTime(archive, newest, index + i);
             const bool missing = !t || archive.gaps.count(*t) != 0 ||
                                  (archive.firstRecord > 0 && *t < archive.firstRecord - 1e-9);
             const Bytes value = missing

@@ -272,7 +272,7 @@ int TBase_Obmen::ReadRange(int number, int depth, int maxChunk, int fromIndex, i
         if (code != kOk)
             return code;
         if (read <= 0)
-            return 2;
+            return kIncompleteData;
         read = std::min(read, chunk);
         for (int i = 0; i < read; ++i) {
             values.push_back(DecodeFloat(

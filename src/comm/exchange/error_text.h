@@ -7,6 +7,7 @@
 enum ExchangeCode : int {
     kOk = 0,
     kNoAnswer = 1,
+    kIncompleteData = 2,
     kWriteFailed = 3,
     kStoppedByOperator = 4,
     kCrcMismatch = 5,
@@ -24,6 +25,7 @@ enum ExchangeCode : int {
     kLengthMismatch = 17,
     kPortOpenFailed = 18,
     kNoClockParameter = 19,
+    kOtherController = 23,
     kNoDataForPeriod = 25,
     kAccessDenied = 26,
     kConnectFailed = 31,
