@@ -13,3 +13,8 @@ int RunDemoCommand(const CliArgs& args);
 // inspect alg|mod|tsk FILE [--db PATH] [--json] and inspect archive FILE ...: shows what one
 // controller file holds.
 int RunInspectCommand(const CliArgs& args);
+
+// report --module DIR --report NAME --kind hour|day|month --from TIME --to TIME [--csv FILE]
+// (--settings FILE | --reports-dir DIR): the module's report table, tab-separated on standard
+// output or as CSV; the exit code is the reading's result code.
+int RunReportCommand(const CliArgs& args);

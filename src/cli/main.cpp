@@ -24,6 +24,15 @@ const Command kCommands[] = {
      "show what an algorithm, module description, task-queue or flash-disk archive file holds;\n"
      "      for an archive, the records of one block for a period (TIME as \"yyyy-mm-dd hh:nn\")",
      RunInspectCommand},
+    {"report",
+     "report --module DIR --report NAME --kind hour|day|month --from TIME --to TIME\n"
+     "         [--csv FILE] (--settings FILE | --reports-dir DIR)",
+     "build the report table of a module whose source is its flash-disk directory (TIME as\n"
+     "      \"yyyy-mm-dd hh:nn\"; NAME is the module report file or its base name) and print it\n"
+     "      tab-separated, or write it as CSV (\";\", UTF-8 with a byte-order mark); the exit "
+     "code\n"
+     "      is the reading's result code, its message goes to standard error",
+     RunReportCommand},
 };
 
 void PrintUsage(std::FILE* out) {
