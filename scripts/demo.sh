@@ -18,6 +18,11 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     shot="$world/velorm-main-window.png"
     QT_QPA_PLATFORM=offscreen build/src/velorm --screenshot "$shot" 2> >(grep -v -e XDG_RUNTIME_DIR -e propagateSizeHints >&2)
     echo "Screenshot of the main window: $shot"
+    echo
+    echo "Hourly report of the flash-disk module, 14.03.2024 00:00-12:00:"
+    build/src/velorm-cli report --settings "$XDG_CONFIG_HOME/Ambrisk/Velorm/Velorm.ini" \
+        --module "$world/world/Modules/07A1_1234" --report 00000001 --kind hour \
+        --from "2024-03-14 00:00" --to "2024-03-14 12:00"
 else
     build/src/velorm
 fi
