@@ -7,6 +7,7 @@
 #include "comm/device/device_link.h"
 #include "comm/device/module_reads.h"
 #include "comm/exchange/decode_float.h"
+#include "platform/codepage.h"
 
 namespace {
 constexpr int kTyped = 0x80, kDecimal = 0x40, kSigned = 0x20, kInteger = 0x10, kText = 0x08;
@@ -46,7 +47,8 @@ std::string FormatParamValue(int code, std::span<const uint8_t> bytes) {
                 break;
             text += static_cast<char>(b);
         }
-        return text;
+        // The controllers keep their texts in cp1251.
+        return SysToUtf8(text);
     }
     if ((code & kInteger) != 0) {
         const size_t size = std::min<size_t>(bytes.size(), 4);

@@ -10,7 +10,8 @@
 // Bytes of a value: 1 for code 0, 4 for codes 4, 5 and 6, else the low three bits.
 int ParamTypeSize(int code);
 
-// The bytes as text by type code; empty unless bit 7 is set.
+// The bytes as text by type code; empty unless bit 7 is set. Text values (cp1251 in the
+// controller) are given in UTF-8.
 std::string FormatParamValue(int code, std::span<const uint8_t> bytes);
 
 // A float in width 2 with the given decimal places; a negative count picks them by

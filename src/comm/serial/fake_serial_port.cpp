@@ -59,8 +59,8 @@ void FakeSerialPort::SetRts(bool on) {
 void FakeSerialPort::SetBreak(bool on) {
     shared_->brk[side_] = on;
 }
-bool FakeSerialPort::BreakOn() const {
-    return shared_->brk[side_];
+bool FakeSerialPort::BreakSeen() const {
+    return shared_->brk[1 - side_];
 }
 bool FakeSerialPort::Cts() {
     return shared_->rts[1 - side_];

@@ -42,7 +42,8 @@ class FakeSerialPort : public SerialPort {
     // Puts bytes to be read at this end, as if the other end had sent them.
     void Inject(const uint8_t* bytes, size_t count);
     const SerialFormat& Format() const { return format_; }
-    bool BreakOn() const;
+    // True while the other end holds a break on the line (as a device would see it).
+    bool BreakSeen() const;
     // Called before a read finds nothing; the other end's owner may answer in it.
     std::function<void()> OnIdle;
     // Refuses writes from now on (a port that fails).

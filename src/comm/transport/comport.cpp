@@ -166,14 +166,12 @@ int T_Comport::Receive(bool first, bool check, Bytes& answer, int packetNo, int 
         Log(trace);
         return kNoAnswer;
     }
-    if (check) {
+    // Unchecked frames are left to the caller as they are; bytes after them stay on the line,
+    // since they may be the next frame that ReadRaw collects.
+    if (check)
         code = CheckAnswer(kept, answer, packetNo, address, frameKind, route, expectedLength);
-    } else {
+    else
         answer = kept;
-        const int more = ReadAway(readTimeoutMs_);
-        if (more > 0)
-            trace += "      " + std::to_string(more);
-    }
     Log(trace);
     return code;
 }
@@ -220,7 +218,9 @@ int T_Comport::ReadRaw(uint8_t* buffer, int count, bool plain) {
     Bytes all;
     Bytes frame;
     bool first = true;
-    while (Receive(first, false, frame, 0, 0, FrameKind, kRoutePlain, 0) != kNoAnswer) {
+    // Stops once the caller's buffer is full, so a line that never falls silent ends too.
+    while (static_cast<int>(all.size()) < count &&
+           Receive(first, false, frame, 0, 0, FrameKind, kRoutePlain, 0) != kNoAnswer) {
         all.insert(all.end(), frame.begin(), frame.end());
         if (first)
             ContinuationWait = 50 / kMsPerDay;

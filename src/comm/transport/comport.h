@@ -35,7 +35,7 @@ class T_Comport : public TBase_Obmen {
 
     // One answer frame: exactly the bytes its start byte and length announce, noise before
     // the start dropped. With check the frame is checked (ParseAnswer) and its data
-    // delivered, else the raw bytes.
+    // delivered, else the raw bytes; what follows the frame is not read.
     int Receive(bool first, bool check, Bytes& answer, int packetNo, int address, int frameKind,
                 int route, int expectedLength);
 
