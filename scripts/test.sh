@@ -10,6 +10,7 @@ install_packages
 if [ "${1:-}" = "--sanitize" ]; then
     configure_and_build build-asan -DCMAKE_BUILD_TYPE=Debug -DVELORM_SANITIZE=ON -DVELORM_BUILD_UI=OFF
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+        LSAN_OPTIONS=suppressions="$PWD/scripts/sanitizers/lsan.supp" \
         ctest --test-dir build-asan --output-on-failure -j"$(nproc)" -L 'unit|integration'
 else
     configure_and_build build -DCMAKE_BUILD_TYPE=Release
