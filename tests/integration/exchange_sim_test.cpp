@@ -37,6 +37,16 @@ double HourValue(TDateTime t, double a, double b) {
     return a * std::llround((t - EncodeDate(2000, 1, 1)) * 24) + b;
 }
 
+// An exchange over the simulator's in-process line, opened on construction.
+struct InProcessExchange {
+    sim::SimLine line{sim::ParseSimConfig(kConfig)};
+    TRS232Link link = SerialLink();
+    std::unique_ptr<SerialPort> port = line.TakePort();
+    T_Comport x{link, [this](int) { return std::move(port); }, line.Clock()};
+    std::string portText;
+    int openCode = x.Open(portText);
+};
+
 void ExpectReads(TBase_Obmen& x) {
     bool flagBit = false;
     uint32_t flags = 0;
@@ -58,66 +68,51 @@ void ExpectReads(TBase_Obmen& x) {
 }  // namespace
 
 TEST(ExchangeInProcess, ProbeReadsAndRanges) {
-    sim::SimLine line(sim::ParseSimConfig(kConfig));
-    const TRS232Link link = SerialLink();
-    auto port = line.TakePort();
-    T_Comport x(
-        link, [&](int) { return std::move(port); }, line.Clock());
-    std::string portText;
-    ASSERT_EQ(x.Open(portText), 0);
-    EXPECT_EQ(portText, "COM3");
-    ExpectReads(x);
+    InProcessExchange e;
+    ASSERT_EQ(e.openCode, 0);
+    EXPECT_EQ(e.portText, "COM3");
+    ExpectReads(e.x);
 }
 
 TEST(ExchangeInProcess, UnnumberedModuleByExtendedNumber) {
-    sim::SimLine line(sim::ParseSimConfig(kConfig));
-    const TRS232Link link = SerialLink();
-    auto port = line.TakePort();
-    T_Comport x(
-        link, [&](int) { return std::move(port); }, line.Clock());
-    std::string portText;
-    ASSERT_EQ(x.Open(portText), 0);
+    InProcessExchange e;
+    ASSERT_EQ(e.openCode, 0);
     bool flagBit = false;
     uint32_t flags = 0;
-    ASSERT_EQ(x.ProbeProtocol(kExtendedAddress, 123456, false, flagBit, flags), 0);
-    EXPECT_EQ(x.FrameKind, kFrameUnnumbered);
+    ASSERT_EQ(e.x.ProbeProtocol(kExtendedAddress, 123456, false, flagBit, flags), 0);
+    EXPECT_EQ(e.x.FrameKind, kFrameUnnumbered);
     std::vector<double> values;
     // A long answer with the echoed extended number in front of 60 values.
-    ASSERT_EQ(x.ReadRange(0x300, 1488, 0, 0, 59, 123456, kExtendedAddress, kExtendedAddress, true,
-                          values),
+    ASSERT_EQ(e.x.ReadRange(0x300, 1488, 0, 0, 59, 123456, kExtendedAddress, kExtendedAddress, true,
+                            values),
               0);
     EXPECT_EQ(values.size(), 60u);
     Bytes data;
-    EXPECT_EQ(x.ReadParameter(0xF001, 2, 654321, true, false, data, kExtendedAddress,
-                              kExtendedAddress, true),
+    EXPECT_EQ(e.x.ReadParameter(0xF001, 2, 654321, true, false, data, kExtendedAddress,
+                                kExtendedAddress, true),
               kNoAnswer);
 }
 
 TEST(ExchangeInProcess, RoutesThroughTheAdapter) {
-    sim::SimLine line(sim::ParseSimConfig(kConfig));
-    TRS232Link link = SerialLink();
-    auto port = line.TakePort();
-    T_Comport x(
-        link, [&](int) { return std::move(port); }, line.Clock());
-    std::string portText;
-    ASSERT_EQ(x.Open(portText), 0);
-    x.AdapterNo = 32;
+    InProcessExchange e;
+    ASSERT_EQ(e.openCode, 0);
+    e.x.AdapterNo = 32;
     bool flagBit = false;
     uint32_t flags = 0;
-    ASSERT_EQ(x.ProbeProtocol(32, -1, true, flagBit, flags), 0);
-    EXPECT_TRUE(x.RoutingAllowed);
+    ASSERT_EQ(e.x.ProbeProtocol(32, -1, true, flagBit, flags), 0);
+    EXPECT_TRUE(e.x.RoutingAllowed);
     for (int sposob : {0, 1}) {
-        link.Sposob = sposob;
+        e.link.Sposob = sposob;
         Bytes data;
-        EXPECT_EQ(x.ReadParameter(0xF000, 2, -1, true, true, data, 5, 32, false), 0) << sposob;
+        EXPECT_EQ(e.x.ReadParameter(0xF000, 2, -1, true, true, data, 5, 32, false), 0) << sposob;
         EXPECT_EQ(data, (Bytes{0xA1, 0x07})) << sposob;
         std::vector<double> values;
-        ASSERT_EQ(x.ReadRange(0x300, 1488, 0, 10, 20, -1, 5, 32, false, values), 0) << sposob;
+        ASSERT_EQ(e.x.ReadRange(0x300, 1488, 0, 10, 20, -1, 5, 32, false, values), 0) << sposob;
         EXPECT_EQ(values.size(), 11u);
     }
-    EXPECT_EQ(x.SetAccessLevel(3, "12AB", -1, 5, 32, false), 0);
-    EXPECT_EQ(x.SetAccessLevel(3, "FFFF", -1, 5, 5, true), kAccessDenied);
-    EXPECT_EQ(x.SetAccessLevel(kServiceLevel, "", -1, 5, 5, true), 0);
+    EXPECT_EQ(e.x.SetAccessLevel(3, "12AB", -1, 5, 32, false), 0);
+    EXPECT_EQ(e.x.SetAccessLevel(3, "FFFF", -1, 5, 5, true), kAccessDenied);
+    EXPECT_EQ(e.x.SetAccessLevel(kServiceLevel, "", -1, 5, 5, true), 0);
 }
 
 TEST(ExchangeInProcess, SilentAndDamagedAnswers) {
@@ -198,18 +193,13 @@ TEST(ExchangePseudoTerminal, ReadsOverARealLine) {
 }
 
 TEST(ArchiveValues, MatchTheSimulatorFormula) {
-    sim::SimLine line(sim::ParseSimConfig(kConfig));
-    const TRS232Link link = SerialLink();
-    auto port = line.TakePort();
-    T_Comport x(
-        link, [&](int) { return std::move(port); }, line.Clock());
-    std::string portText;
-    ASSERT_EQ(x.Open(portText), 0);
+    InProcessExchange e;
+    ASSERT_EQ(e.openCode, 0);
     // Position of 2024-03-15 09:00 in a 62-day ring: (days since 2000 mod 62) * 24 + 9.
     const TDateTime t = EncodeDateTime(2024, 3, 15, 9, 0, 0);
     const int days = static_cast<int>(std::floor(t - EncodeDate(2000, 1, 1)));
     const int position = (days % 62) * 24 + 9;
     std::vector<double> values;
-    ASSERT_EQ(x.ReadRange(0x300, 1488, 0, position, position, -1, 5, 5, true, values), 0);
+    ASSERT_EQ(e.x.ReadRange(0x300, 1488, 0, position, position, -1, 5, 5, true, values), 0);
     EXPECT_DOUBLE_EQ(values[0], static_cast<float>(HourValue(t, 0.5, 1)));
 }
