@@ -143,24 +143,11 @@ int T_Comport::Receive(bool first, bool check, Bytes& answer, int packetNo, int 
         wanted -= static_cast<size_t>(n);
         if (wanted > 0)
             continue;
-        if (kept.size() == 1) {
-            switch (kept[0]) {
-                case kAckByte:
-                    code = kPositiveAck;
-                    break;
-                case kNakByte:
-                    code = kNegativeAck;
-                    break;
-                case kShortStart:
-                    wanted = 8;
-                    break;
-                default:
-                    wanted = 3;
-                    break;
-            }
-        } else if (kept.size() == 4 && kept[0] == kLongStart) {
-            wanted = static_cast<size_t>(kept[1]) + 2;
-        }
+        if (kept.size() == 1 && kept[0] == kAckByte)
+            code = kPositiveAck;
+        else if (kept.size() == 1 && kept[0] == kNakByte)
+            code = kNegativeAck;
+        wanted = FrameBytesMissing(kept);
     }
     if (kept.empty()) {
         Log(trace);
