@@ -1,6 +1,110 @@
-// The report view window.
+// The report view window: its frame, creation, showing, closing and the reset between reports.
 #include "output/ui/report_view_window.h"
+
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QHBoxLayout>
+#include <QSignalBlocker>
+
+#include "reports/report_records.h"
+#include "reports/report_settings.h"
+#include "shell/program_state.h"
+#include "shell/ui/window_fit.h"
 
 TAprosmOt::TAprosmOt(QWidget* parent) : QDialog(parent) {
     setWindowTitle("Velorm - Просмотр отчетных бланков");
+    resize(1100, 720);
+
+    LeftPages = new QTabWidget(this);
+    GrTreeRep = BuildTreePage();
+    GrOptRep = BuildOptionsPage();
+    LeftPages->addTab(GrTreeRep, "Выбор отчета");
+    LeftPages->addTab(GrOptRep, "Параметры отчета");
+
+    PageControl1 = new QTabWidget(this);
+    TabConnection = BuildConnectionPage();
+    TabData = BuildDataPage();
+    PageControl1->addTab(TabConnection, "Подключение");
+    PageControl1->addTab(TabData, "Данные");
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
+
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->addWidget(LeftPages);
+    splitter->addWidget(PageControl1);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({330, 770});
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(splitter);
+
+    LabelError->clear();
+    FitWindowToWorkArea(this);
+    GrOptRep->setEnabled(false);
+    RadioHour->setChecked(true);
+    SetPickerTimes(Now());
+    SpeedButton1Click(ReadTreeViewType(Shell().SettingsFileName));
+    PageControl1Change();
+}
+
+TAprosmOt::~TAprosmOt() {
+    if (!Shell().SettingsFileName.empty())
+        WriteTreeViewType(Shell().SettingsFileName, treeMode_);
+    SaveReportSettings(CurrentReport());
+}
+
+void TAprosmOt::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    Memo1->setVisible(CheckBoxLog->isChecked());
+    Shell().ReopenModulePath.clear();
+    FillTree();
+    PageControl1->setCurrentWidget(TabConnection);
+    PageControl1Change();
+}
+
+void TAprosmOt::closeEvent(QCloseEvent* event) {
+    if (reading_) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void TAprosmOt::done(int result) {
+    // A reading pumps events; the window stays open until it has ended.
+    if (reading_)
+        return;
+    SaveReportSettings(CurrentReport());
+    QDialog::done(result);
+}
+
+void TAprosmOt::PageControl1Change() {
+    const bool connection = PageControl1->currentWidget() == TabConnection;
+    LeftPages->setTabVisible(0, connection);
+    LeftPages->setTabVisible(1, !connection);
+    LeftPages->setCurrentIndex(connection ? 0 : 1);
+}
+
+void TAprosmOt::ResetView(bool datesToNow) {
+    ReportRecords& records = CurrentReport();
+    SaveReportSettings(records);
+    if (datesToNow)
+        SetPickerTimes(Now());
+    ClearTable(table_);
+    ShowTable();
+    LabelrTitle->clear();
+    MemorHeader->clear();
+    MemorFooter->clear();
+    records.Loaded = false;
+    GrOptRep->setEnabled(false);
+    {
+        const QSignalBlocker b1(DirectoryEdit1), b2(Edit4), b3(CheckBox6), b4(CheckBox3);
+        DirectoryEdit1->clear();
+        Edit4->clear();
+        CheckBox6->setChecked(false);
+        CheckBox3->setChecked(false);
+    }
+    Edit3->clear();
+    Edit2->clear();
+    Panel3->hide();
 }

@@ -1,9 +1,195 @@
-// The report view window.
+// The report view window: choosing a module's report, reading it, showing and adjusting the
+// blank. Its regions are built and handled in report_view_*.cpp, one file per region.
 #pragma once
 
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTimeEdit>
 #include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTextEdit>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <functional>
+#include <vector>
+
+#include "output/table/report_table.h"
+#include "output/view/column_options.h"
+#include "output/view/view_tree.h"
+#include "platform/date_time.h"
+
+struct ReadingResult;
+
+// Three alignment buttons and two style buttons of one option group.
+struct OptionButtons {
+    QGroupBox* Group = nullptr;
+    QToolButton* Align[3] = {};
+    QToolButton* Bold = nullptr;
+    QToolButton* Italic = nullptr;
+    QComboBox* Frame = nullptr;  // "Рамка:" of the table header and summary groups
+};
 
 class TAprosmOt : public QDialog {
+    Q_OBJECT
   public:
     explicit TAprosmOt(QWidget* parent = nullptr);
+    ~TAprosmOt() override;  // FreeAll
+
+    const ReportTable& Table() const { return table_; }
+    const std::vector<ViewTreeNode>& TreeNodes() const { return tree_; }
+    int TreeMode() const { return treeMode_; }
+    bool Reading() const { return reading_; }
+
+    // Selection tree.
+    void SpeedButton1Click(int mode);  // both mode buttons
+    void Edit1Change();
+    void VSTRFocusChanged();
+    // Connection page.
+    void RadioButtClick(int kind);
+    void SpeedButton18Click();
+    void Button1Click();  // "Считать"
+    void Button8Click();  // "Прервать"
+    void Button6Click();  // "Перечитать очередь задач "
+    void PageControl1Change();
+    // Data page and options.
+    void StringGrid1Click(int column);
+    void StringGrid1HeaderSized(int column, int width);
+    void SpeedButton19Click();  // "Изменить"
+    void AlignButClick(OptionGroup group, int align);
+    void StyleButClick(OptionGroup group, int bit, bool on);
+    void LineButClick(OptionGroup group, int frame);
+    void CheckBox6Click();  // "Добавить колонку с нумерацией"
+    void ButtonOptionsClick();
+    void Button10Click();  // "Применить ко всем модулям"
+
+    // Left: page "Выбор отчета".
+    QTabWidget* LeftPages;
+    QWidget* GrTreeRep;
+    QToolButton* SpeedButton2;  // "Контроллер-отчет"
+    QToolButton* SpeedButton1;  // "Отчет-контроллер"
+    QLineEdit* Edit1;
+    QTreeWidget* VSTR;
+    QPlainTextEdit* Memo1;
+    // Left: page "Параметры отчета".
+    QWidget* GrOptRep;
+    QPushButton* ButtonPrepare;
+    QLineEdit* DirectoryEdit1;
+    QLineEdit* Edit4;
+    QPushButton* Button2;
+    QPushButton* Button4;
+    QPushButton* ButtonOptions;
+    QWidget* OptionsPanel;
+    QRadioButton* rbGeneralOpt;
+    QRadioButton* rbTableOpt;
+    QStackedWidget* OptionPages;
+    // Options "Общие".
+    QRadioButton* RadioPortrait;
+    QRadioButton* RadioLandscape;
+    QComboBox* ComboFormat;
+    QComboBox* ComboBox1;  // page number position
+    QComboBox* ComboBox2;  // font size
+    QComboBox* ComboBox3;  // font name
+    OptionButtons GrTitle, GrHeader, GrFooter;
+    QCheckBox* CheckBoxZavN;
+    QCheckBox* CheckBoxTipM;
+    QCheckBox* CheckBox1;  // "Сохранять изменения настроек"
+    QPushButton* Button10;
+    // Options "Таблица".
+    OptionButtons GrTabHead, GrSummary, GrColumn;
+    QCheckBox* CheckBox3;  // "Особая шапка"
+    QCheckBox* CheckBox4;  // "Только надпись"
+    QLineEdit* Edit3;      // "Номер колонки:"
+    QLineEdit* Edit2;      // "Ширина:"
+    QToolButton* SpeedButton19;
+    QCheckBox* CheckBox6;  // "Добавить колонку с нумерацией"
+
+    // Right pages.
+    QTabWidget* PageControl1;
+    QWidget* TabConnection;
+    QWidget* TabData;
+    // Page "Подключение".
+    QLabel* LabelName;
+    QLabel* LabelSerial;
+    QLabel* LabelType;
+    QLabel* LabelId;
+    QLabel* LabelReport;
+    QLabel* LabelError;
+    QPushButton* Button8;
+    QPushButton* Button1;
+    QGroupBox* GroupKind;  // "Тип отчета"
+    QRadioButton* RadioHour;
+    QRadioButton* RadioDay;
+    QRadioButton* RadioMonth;
+    QLabel* LabelPeriod;
+    QDateTimeEdit* DateStart;
+    QDateTimeEdit* DateEnd;
+    QToolButton* SpeedButton18;
+    QLineEdit* EditTimeout;
+    QLineEdit* EditRepeats;
+    QCheckBox* CheckBoxLog;  // "Сохранить лог"
+    QWidget* Panel3;
+    QLabel* LabelDeviceId;
+    QLabel* LabelStoredId;
+    QPushButton* Button5;
+    QPushButton* Button6;
+    QLabel* LabelStatus;
+    QProgressBar* ProgressBar1;
+    // Page "Данные".
+    QLabel* LabelrTitle;
+    QTextEdit* MemorHeader;
+    QTableWidget* StringGrid1;
+    QTextEdit* MemorFooter;
+
+  protected:
+    void showEvent(QShowEvent* event) override;  // FormShow
+    void done(int result) override;              // FormClose
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    // Building the regions.
+    QWidget* BuildTreePage();
+    QWidget* BuildOptionsPage();
+    QWidget* BuildGeneralOptions();
+    QWidget* BuildTableOptions();
+    QWidget* BuildConnectionPage();
+    QWidget* BuildDataPage();
+    OptionButtons MakeOptionButtons(const QString& title, OptionGroup group, bool withFrame);
+
+    // Selection tree.
+    void FillTree();
+    void LoadSelectedReport(const QTreeWidgetItem* item);
+    void ShowReportContext(int previousKind);
+    // Reading.
+    void ShowReadingResult(const ReadingResult& result);
+    void SetPickerTimes(TDateTime time);
+    TDateTime PickerTime(const QDateTimeEdit* picker) const;
+    // Data page.
+    void ShowTable();
+    void ShowTexts();
+    void ApplyOptionsToControls();
+    void ShowGroupOptions(OptionGroup group);
+    void ApplyGroupToPreview(OptionGroup group);
+    void ShowSelectedColumn(int gridColumn);
+    void ShowColumnStyle(int gridColumn);
+    void ChangeGroupOptions(OptionGroup group, const std::function<void(OptionTriple&)>& change);
+    void ResetView(bool datesToNow);
+    OptionButtons& ButtonsOf(OptionGroup group);
+
+    std::vector<ViewTreeNode> tree_;
+    int treeMode_ = tvModuleReport;
+    ReportTable table_;
+    bool reading_ = false;
+    bool fillingTree_ = false;
+    bool fillingGrid_ = false;  // column widths set by the program are not stored
 };
