@@ -1,0 +1,247 @@
+// The report view window on the demo world: the selection tree, the connection page, a flash
+// reading shown in the grid, options stored and loaded again, and the reopen request.
+#include "output/ui/report_view_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QHeaderView>
+
+#include "platform/files.h"
+#include "platform/format_settings.h"
+#include "platform/ini_file.h"
+#include "reports/report_keys.h"
+#include "reports/report_records.h"
+#include "shell/demo_world.h"
+#include "shell/program_state.h"
+#include "shell/ui/program_windows.h"
+#include "ui/ui_fixture.h"
+
+namespace {
+
+class ReportViewTest : public WindowTest {
+  protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        CurrentFormatSettings() = FormatSettings{};
+        std::string error;
+        ASSERT_TRUE(WriteDemoWorld(work_ / "world", "", world_, error)) << error;
+        Shell().ModulesDir = world_.modulesDir;
+        Shell().ReportsDir = world_.reportsDir;
+        w_ = AppWindows().AprosmOt;
+        w_->SpeedButton1Click(tvModuleReport);
+    }
+    std::string ModuleReport(const std::string& file) const {
+        return JoinPath(JoinPath(world_.reports.ModuleDir, "Reports"), file);
+    }
+    // Focuses the report child (module-report mode: top 0, child `report`).
+    void SelectReport(int report) {
+        w_->VSTR->setCurrentItem(w_->VSTR->topLevelItem(0)->child(report));
+    }
+    void SetPeriod(const QDateTime& from, const QDateTime& to) {
+        w_->DateStart->setDateTime(from);
+        w_->DateEnd->setDateTime(to);
+    }
+    // Reads the hourly report for 10.03.2024 00:00 … 06:00.
+    void ReadHourly() {
+        SelectReport(0);
+        w_->RadioHour->click();
+        SetPeriod(QDateTime(QDate(2024, 3, 10), QTime(0, 0)),
+                  QDateTime(QDate(2024, 3, 10), QTime(6, 0)));
+        w_->Button1->click();
+    }
+    std::string Cell(int row, int column) const {
+        const QTableWidgetItem* item = w_->StringGrid1->item(row, column);
+        return item ? item->text().toStdString() : "<none>";
+    }
+
+    DemoWorld world_;
+    TAprosmOt* w_ = nullptr;
+};
+
+TEST_F(ReportViewTest, TreeInBothModesAndSearch) {
+    ASSERT_EQ(w_->VSTR->topLevelItemCount(), 1);
+    QTreeWidgetItem* module = w_->VSTR->topLevelItem(0);
+    EXPECT_TRUE(module->text(0).endsWith(" (1234)"));
+    ASSERT_EQ(module->childCount(), 2);
+    EXPECT_EQ(module->child(1)->text(0).toStdString(), "Суточная ведомость");
+
+    w_->Edit1->setText("СУТОЧ");
+    EXPECT_FALSE(module->isHidden());
+    EXPECT_TRUE(module->child(0)->isHidden());
+    EXPECT_FALSE(module->child(1)->isHidden());
+    w_->Edit1->setText("нет такого");
+    EXPECT_TRUE(module->isHidden());
+    w_->Edit1->clear();
+
+    const QString moduleCaption = module->text(0);
+    w_->SpeedButton1->click();  // the tree is filled anew
+    EXPECT_EQ(w_->TreeMode(), tvReportModule);
+    ASSERT_EQ(w_->VSTR->topLevelItemCount(), 2);
+    EXPECT_EQ(w_->VSTR->topLevelItem(0)->text(0).toStdString(), "Часовая ведомость");
+    EXPECT_EQ(w_->VSTR->topLevelItem(0)->child(0)->text(0), moduleCaption);
+}
+
+TEST_F(ReportViewTest, TreeModeIsStoredWhenTheWindowGoes) {
+    w_->SpeedButton1->click();
+    DestroyProgramWindows();
+    EXPECT_EQ(IniFile(Shell().SettingsFileName).ReadInteger("Options", "TreeViewType", 0),
+              tvReportModule);
+    CreateProgramWindows();
+    EXPECT_TRUE(AppWindows().AprosmOt->SpeedButton1->isChecked());
+}
+
+TEST_F(ReportViewTest, FocusingAModuleSelectsItsFirstReport) {
+    w_->VSTR->setCurrentItem(w_->VSTR->topLevelItem(0));
+    EXPECT_EQ(w_->VSTR->currentItem(), w_->VSTR->topLevelItem(0)->child(0));
+    EXPECT_EQ(CurrentReport().RepI.ModuleReportPath, ModuleReport("00000001.ini"));
+    EXPECT_EQ(w_->LabelSerial->text().toStdString(), "1234");
+    EXPECT_EQ(w_->LabelReport->text().toStdString(), "Часовая ведомость");
+    EXPECT_EQ(w_->LabelPeriod->text().toStdString(), "Выберите дату и час:");
+    EXPECT_TRUE(w_->Button1->isEnabled());
+}
+
+TEST_F(ReportViewTest, ReportWithoutArchiveKindsCannotBeRead) {
+    IniFile ini(ModuleReport("00000002.ini"));
+    for (const char* key : {kKeyTypeH, kKeyTypeD, kKeyTypeM})
+        ini.WriteInteger(kSecReport, key, 0);
+    ASSERT_TRUE(ini.Save());
+    SelectReport(1);
+    EXPECT_FALSE(w_->Button1->isEnabled());
+    EXPECT_FALSE(w_->GroupKind->isEnabled());
+    EXPECT_EQ(w_->LabelError->text().toStdString(),
+              "Для данного отчета не настроены значения для колонок таблицы. ");
+    SelectReport(0);
+    EXPECT_TRUE(w_->Button1->isEnabled());
+    EXPECT_TRUE(w_->LabelError->text().isEmpty());
+}
+
+TEST_F(ReportViewTest, ReadingErrorsGoToTheErrorLabel) {
+    SelectReport(0);
+    const QDateTime t(QDate(2024, 3, 10), QTime(5, 0));
+    SetPeriod(t, t);
+    w_->Button1->click();
+    EXPECT_EQ(w_->LabelError->text().toStdString(),
+              "Дата начала периода больше или равна дате окончания");
+    EXPECT_EQ(w_->PageControl1->currentWidget(), w_->TabConnection);
+
+    IniFile link(world_.reports.LinkPath);
+    link.DeleteKey(kSecCommon, kKeyVS);
+    ASSERT_TRUE(link.Save());
+    w_->Button1->click();
+    EXPECT_EQ(w_->LabelError->text().toStdString(), "Связь не настроена");
+    EXPECT_TRUE(w_->Button1->isEnabled());
+    EXPECT_FALSE(w_->Button8->isEnabled());
+}
+
+TEST_F(ReportViewTest, FlashReadingFillsTheGrid) {
+    ReadHourly();
+    ASSERT_TRUE(w_->LabelError->text().isEmpty()) << w_->LabelError->text().toStdString();
+    EXPECT_EQ(w_->PageControl1->currentWidget(), w_->TabData);
+    EXPECT_TRUE(w_->GrOptRep->isEnabled());
+    EXPECT_FALSE(w_->ProgressBar1->isVisible());
+    const ReportTable& table = w_->Table();
+    ASSERT_EQ(w_->StringGrid1->columnCount(), static_cast<int>(table.Columns.size()));
+    ASSERT_EQ(w_->StringGrid1->rowCount(), 6 + 1);  // six hours and the summary row
+    EXPECT_EQ(w_->StringGrid1->horizontalHeaderItem(0)->text().toStdString(),
+              table.Columns[0].Title);
+    EXPECT_EQ(Cell(0, 0), "10.03.24   00:00");
+    EXPECT_EQ(Cell(5, 0), "10.03.24   05:00");
+    for (int c = 1; c < w_->StringGrid1->columnCount(); ++c)
+        for (int r = 0; r < 7; ++r)
+            EXPECT_EQ(Cell(r, c), table.Cell(c, r + 1)) << r << "," << c;
+    EXPECT_NE(Cell(2, 1).find(','), std::string::npos) << Cell(2, 1);
+    EXPECT_EQ(w_->StringGrid1->columnWidth(1), table.Columns[1].Width);
+    EXPECT_FALSE(w_->LabelrTitle->text().isEmpty());
+}
+
+TEST_F(ReportViewTest, OptionsAreStoredAndShownAgain) {
+    ReadHourly();
+    ASSERT_TRUE(CurrentReport().Loaded);
+    w_->GrTitle.Align[taCenter]->click();
+    w_->GrTitle.Bold->click();
+    w_->GrTabHead.Frame->setCurrentIndex(1);
+    emit w_->GrTabHead.Frame->activated(1);
+    w_->CheckBoxZavN->click();
+    w_->ComboBox2->setCurrentIndex(8);
+    emit w_->ComboBox2->activated(8);
+    w_->StringGrid1->horizontalHeader()->resizeSection(2, 133);
+    EXPECT_EQ(w_->Edit3->text().toStdString(), "2");
+    EXPECT_EQ(w_->Edit2->text().toStdString(), "133");
+    w_->GrColumn.Align[taRight]->click();
+    EXPECT_TRUE(w_->LabelrTitle->font().bold());
+
+    // Column changes are in the file at once; the rest when the report is left.
+    const int id = w_->Table().Ids.Ids[3];
+    IniFile stored(ModuleReport("00000001.ini"));
+    EXPECT_EQ(stored.ReadInteger(ColumnIdSection(id), kKeyColWidth, 0), 133);
+    EXPECT_EQ(stored.ReadInteger(ColumnIdSection(id), "a", 0), taRight);
+    SelectReport(1);
+    EXPECT_FALSE(CurrentReport().Loaded);
+    EXPECT_EQ(w_->StringGrid1->columnCount(), 0);
+    const IniFile left(ModuleReport("00000001.ini"));
+    EXPECT_EQ(left.ReadInteger("TitleOpt", "a", 0), taCenter);
+    EXPECT_EQ(left.ReadInteger("TitleOpt", "s", 0), kStyleBold);
+    EXPECT_EQ(left.ReadInteger("TabHeadOpt", "r", 0), flBold);
+    EXPECT_EQ(left.ReadInteger(kSecReport, "ZavN", 0), 1);
+    EXPECT_EQ(left.ReadInteger(kSecReport, "FontStyle", 0), 8);
+
+    // Reading the report again shows every option in the controls.
+    w_->CheckBoxZavN->setChecked(false);
+    ReadHourly();
+    EXPECT_TRUE(w_->GrTitle.Align[taCenter]->isChecked());
+    EXPECT_TRUE(w_->GrTitle.Bold->isChecked());
+    EXPECT_EQ(w_->GrTabHead.Frame->currentIndex(), 1);
+    EXPECT_TRUE(w_->CheckBoxZavN->isChecked());
+    EXPECT_EQ(w_->ComboBox2->currentIndex(), 8);
+    EXPECT_EQ(w_->StringGrid1->columnWidth(2), 133);
+    EXPECT_EQ(w_->StringGrid1->item(0, 2)->textAlignment() & Qt::AlignHorizontal_Mask,
+              Qt::AlignRight);
+    EXPECT_EQ(w_->LabelrTitle->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+}
+
+TEST_F(ReportViewTest, ColumnWidthEntryAndNumberingColumn) {
+    ReadHourly();
+    const int rows = w_->StringGrid1->rowCount();
+    w_->Edit2->setText("abc");
+    w_->SpeedButton19->click();
+    ASSERT_FALSE(prompts_.History().empty());
+    EXPECT_EQ(prompts_.History().back().text, "Выберите колонку");
+
+    w_->StringGrid1Click(1);
+    w_->Edit2->setText("90");
+    emit w_->Edit2->returnPressed();
+    EXPECT_EQ(w_->StringGrid1->columnWidth(1), 90);
+
+    w_->CheckBox6->click();
+    ASSERT_EQ(w_->StringGrid1->horizontalHeaderItem(0)->text().toStdString(), "№");
+    EXPECT_EQ(Cell(0, 0), "1");
+    EXPECT_EQ(w_->StringGrid1->rowCount(), rows);
+    EXPECT_EQ(w_->StringGrid1->columnWidth(2), 90);  // the column moved right with its width
+    w_->CheckBox6->click();
+    EXPECT_EQ(Cell(0, 0), "10.03.24   00:00");
+}
+
+TEST_F(ReportViewTest, ApplyToAllModulesAsksFirst) {
+    ReadHourly();
+    prompts_.PushAnswer(PromptAnswer::No);
+    w_->Button10->click();
+    ASSERT_EQ(prompts_.History().size(), 1u);
+    EXPECT_EQ(prompts_.History()[0].caption, "Velorm: Сообщение");
+    EXPECT_EQ(prompts_.History()[0].text,
+              "Применить настройки оформления ко всем модулям использующим такой же бланк "
+              "отчета?");
+}
+
+TEST_F(ReportViewTest, ReopenRequestClosesTheWindow) {
+    SelectReport(0);
+    bool closed = false;
+    WhenShown(w_, [&] {
+        w_->Button6->click();
+        closed = !w_->isVisible();
+    });
+    w_->exec();
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(Shell().ReopenModulePath, IncludeTrailingPathDelimiter(world_.reports.ModuleDir));
+}
+
+}  // namespace
