@@ -62,12 +62,14 @@ bool IsValueOption(const std::string& name) {
 std::optional<ReportArgs> ParseArgs(const CliArgs& args) {
     ReportArgs a;
     for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == kAcceptId)
+        if (args[i] == kAcceptId) {
             a.acceptId = true;
-        else if (IsValueOption(args[i]) && i + 1 < args.size())
-            a.values[args[i]] = args[++i];
-        else
+        } else if (IsValueOption(args[i]) && i + 1 < args.size()) {
+            a.values[args[i]] = args[i + 1];
+            ++i;
+        } else {
             return std::nullopt;
+        }
     }
     if (a.Get("--module").empty() || a.Get("--report").empty() ||
         (a.Get("--settings").empty() && a.Get("--reports-dir").empty()))
