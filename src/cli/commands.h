@@ -15,6 +15,6 @@ int RunDemoCommand(const CliArgs& args);
 int RunInspectCommand(const CliArgs& args);
 
 // report --module DIR --report NAME --kind hour|day|month --from TIME --to TIME [--csv FILE]
-// (--settings FILE | --reports-dir DIR): the module's report table, tab-separated on standard
-// output or as CSV; the exit code is the reading's result code.
+// [--pdf FILE] (--settings FILE | --reports-dir DIR): the module's report table, tab-separated
+// on standard output, as CSV or as the PDF blank; the exit code is the reading's result code.
 int RunReportCommand(const CliArgs& args);

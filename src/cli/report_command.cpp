@@ -1,5 +1,5 @@
 // velorm-cli report: builds a module's report table as the view window would and prints it
-// tab-separated, or writes it as CSV.
+// tab-separated, or writes it as CSV or as the PDF blank.
 #include <unistd.h>
 
 #include <cstdio>
@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "cli/commands.h"
+#include "cli/report_pdf.h"
 #include "output/reading/module_files.h"
 #include "output/reading/read_from_flash.h"
 #include "output/table/result_codes.h"
@@ -19,11 +20,11 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: velorm-cli report --module DIR --report NAME --kind hour|day|month\n"
-    "         --from \"YYYY-MM-DD HH:MM\" --to \"YYYY-MM-DD HH:MM\" [--csv FILE]\n"
+    "         --from \"YYYY-MM-DD HH:MM\" --to \"YYYY-MM-DD HH:MM\" [--csv FILE] [--pdf FILE]\n"
     "         (--settings FILE | --reports-dir DIR)\n";
 
 struct ReportArgs {
-    std::string module, report, kind, from, to, csv, settings, reportsDir;
+    std::string module, report, kind, from, to, csv, pdf, settings, reportsDir;
 };
 
 std::optional<TDateTime> ParseTime(const std::string& text) {
@@ -56,6 +57,8 @@ std::optional<ReportArgs> ParseArgs(const CliArgs& args) {
             a.to = value;
         else if (name == "--csv")
             a.csv = value;
+        else if (name == "--pdf")
+            a.pdf = value;
         else if (name == "--settings")
             a.settings = value;
         else if (name == "--reports-dir")
@@ -156,6 +159,8 @@ int RunReportCommand(const CliArgs& args) {
         std::fprintf(stderr, "%s\n", result.Message.c_str());
         return std::abs(result.Code);
     }
+    if (!a->pdf.empty())
+        return WriteReportPdf(table, records, a->pdf);
     if (a->csv.empty()) {
         std::fputs(TableText(table, '\t').c_str(), stdout);
         return 0;
