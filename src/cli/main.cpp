@@ -26,11 +26,13 @@ const Command kCommands[] = {
      RunInspectCommand},
     {"report",
      "report --module DIR --report NAME --kind hour|day|month --from TIME --to TIME\n"
-     "         [--csv FILE] (--settings FILE | --reports-dir DIR [--modules-dir DIR] [--db PATH])\n"
+     "         [--csv FILE] [--pdf FILE]\n"
+     "         (--settings FILE | --reports-dir DIR [--modules-dir DIR] [--db PATH])\n"
      "         [--timeout S] [--repeats N] [--accept-id]",
      "build the report table of a module as the view window would, from its flash-disk\n"
      "      directory or its controller (the module link file's Common/VS), and print it\n"
-     "      tab-separated, or write it as CSV (\";\", UTF-8 with a byte-order mark).\n"
+     "      tab-separated, or write it as CSV (\";\", UTF-8 with a byte-order mark) or as the\n"
+     "      PDF blank the view window saves (title, header, table, signature field).\n"
      "      TIME is \"yyyy-mm-dd hh:nn\"; NAME is the module report file or its base name;\n"
      "      DIR of --module may be a directory of the modules directory. --settings names the\n"
      "      program's settings file, whose report-forms and modules directories and database\n"

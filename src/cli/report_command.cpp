@@ -1,5 +1,6 @@
 // velorm-cli report: builds a module's report table as the view window would (from its
-// flash-disk directory or its controller) and prints it tab-separated, or writes it as CSV.
+// flash-disk directory or its controller) and prints it tab-separated, or writes it as CSV or
+// as the PDF blank.
 #include <unistd.h>
 
 #include <cstdio>
@@ -8,6 +9,7 @@
 #include <optional>
 
 #include "cli/commands.h"
+#include "cli/report_pdf.h"
 #include "model/configdb/config_db.h"
 #include "output/reading/module_files.h"
 #include "output/reading/read_from_controller.h"
@@ -23,13 +25,13 @@ namespace {
 constexpr const char* kUsage =
     "usage: velorm-cli report --module DIR --report NAME --kind hour|day|month\n"
     "         --from \"YYYY-MM-DD HH:MM\" --to \"YYYY-MM-DD HH:MM\" [--csv FILE]\n"
-    "         (--settings FILE | --reports-dir DIR [--modules-dir DIR] [--db PATH])\n"
+    "         [--pdf FILE] (--settings FILE | --reports-dir DIR [--modules-dir DIR] [--db PATH])\n"
     "         [--timeout S] [--repeats N] [--accept-id]\n";
 
 // Options taking a value, and the one flag.
-const char* const kValueOptions[] = {"--module",      "--report", "--kind",     "--from",
-                                     "--to",          "--csv",    "--settings", "--reports-dir",
-                                     "--modules-dir", "--db",     "--timeout",  "--repeats"};
+const char* const kValueOptions[] = {
+    "--module",   "--report",      "--kind",        "--from", "--to",      "--csv",    "--pdf",
+    "--settings", "--reports-dir", "--modules-dir", "--db",   "--timeout", "--repeats"};
 constexpr const char* kAcceptId = "--accept-id";
 
 struct ReportArgs {
@@ -227,6 +229,8 @@ int RunReportCommand(const CliArgs& args) {
 
     ReportTable table;
     const Reading reading = ReadTable(table, records, *a, *from, *to);
+    if (reading.result.Code == 0 && !a->Get("--pdf").empty())
+        return WriteReportPdf(table, records, a->Get("--pdf"));
     if (reading.result.Code == 0)
         return Output(table, a->Get("--csv"));
     std::fprintf(stderr, "%s\n", reading.result.Message.c_str());

@@ -6,7 +6,7 @@
 class IniFile;
 
 // Alignment codes of `a`.
-enum TextAlign { taLeft = 0, taCenter = 1, taRight = 2 };
+enum AlignCode { taLeft = 0, taCenter = 1, taRight = 2 };
 // Bits of the font style set `s`.
 inline constexpr int kStyleBold = 1;
 inline constexpr int kStyleItalic = 2;
