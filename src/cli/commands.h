@@ -15,6 +15,8 @@ int RunDemoCommand(const CliArgs& args);
 int RunInspectCommand(const CliArgs& args);
 
 // report --module DIR --report NAME --kind hour|day|month --from TIME --to TIME [--csv FILE]
-// (--settings FILE | --reports-dir DIR): the module's report table, tab-separated on standard
-// output or as CSV; the exit code is the reading's result code.
+// [--pdf FILE] (--settings FILE | --reports-dir DIR [--modules-dir DIR] [--db PATH]) [--timeout S]
+// [--repeats N] [--accept-id]: the module's report table from its flash-disk directory or its
+// controller, tab-separated on standard output, as CSV or as the PDF blank; the exit code is the
+// absolute value of the reading's result code.
 int RunReportCommand(const CliArgs& args);

@@ -33,6 +33,10 @@ int RunDemoCommand(const CliArgs& args) {
     std::printf("modules:                             %s\n", world.modulesDir.c_str());
     std::printf("demo module:                         %s\n", world.reports.ModuleDir.c_str());
     std::printf("flash-disk archive files:            %s\n", world.flashDir.c_str());
+    std::printf("controller module:                   %s\n",
+                world.reports.Controller.ModuleDir.c_str());
+    std::printf("controller simulator:                velorm-sim --config %s --udp %d\n",
+                world.simConfig.c_str(), world.reports.Controller.Port);
     if (!settingsFile.empty())
         std::printf("settings file:                       %s\n", settingsFile.c_str());
     return 0;

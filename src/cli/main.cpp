@@ -26,12 +26,24 @@ const Command kCommands[] = {
      RunInspectCommand},
     {"report",
      "report --module DIR --report NAME --kind hour|day|month --from TIME --to TIME\n"
-     "         [--csv FILE] (--settings FILE | --reports-dir DIR)",
-     "build the report table of a module whose source is its flash-disk directory (TIME as\n"
-     "      \"yyyy-mm-dd hh:nn\"; NAME is the module report file or its base name) and print it\n"
-     "      tab-separated, or write it as CSV (\";\", UTF-8 with a byte-order mark); the exit "
-     "code\n"
-     "      is the reading's result code, its message goes to standard error",
+     "         [--csv FILE] [--pdf FILE]\n"
+     "         (--settings FILE | --reports-dir DIR [--modules-dir DIR] [--db PATH])\n"
+     "         [--timeout S] [--repeats N] [--accept-id]",
+     "build the report table of a module as the view window would, from its flash-disk\n"
+     "      directory or its controller (the module link file's Common/VS), and print it\n"
+     "      tab-separated, or write it as CSV (\";\", UTF-8 with a byte-order mark) or as the\n"
+     "      PDF blank the view window saves (title, header, table, signature field).\n"
+     "      TIME is \"yyyy-mm-dd hh:nn\"; NAME is the module report file or its base name;\n"
+     "      DIR of --module may be a directory of the modules directory. --settings names the\n"
+     "      program's settings file, whose report-forms and modules directories and database\n"
+     "      --reports-dir, --modules-dir and --db replace; the database is opened as the program\n"
+     "      has it open. For a controller: --timeout S and --repeats N replace the link's "
+     "time-out\n"
+     "      (when S lies from it up to 10) and repeats (N from 1 to 5) for this reading only;\n"
+     "      --accept-id answers a task-queue identifier mismatch with \"Продолжить\" (stores\n"
+     "      the controller's identifier as Common/realId and reads again), without it both\n"
+     "      identifiers are shown. The exit code is the reading's result code (13 for the\n"
+     "      mismatch); its message and the exchange's own error go to standard error",
      RunReportCommand},
 };
 

@@ -1,13 +1,18 @@
-// velorm-cli report: builds a module's report table as the view window would and prints it
-// tab-separated, or writes it as CSV.
+// velorm-cli report: builds a module's report table as the view window would (from its
+// flash-disk directory or its controller) and prints it tab-separated, or writes it as CSV or
+// as the PDF blank.
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <optional>
 
 #include "cli/commands.h"
+#include "cli/report_pdf.h"
+#include "model/configdb/config_db.h"
 #include "output/reading/module_files.h"
+#include "output/reading/read_from_controller.h"
 #include "output/reading/read_from_flash.h"
 #include "output/table/result_codes.h"
 #include "platform/files.h"
@@ -20,10 +25,22 @@ namespace {
 constexpr const char* kUsage =
     "usage: velorm-cli report --module DIR --report NAME --kind hour|day|month\n"
     "         --from \"YYYY-MM-DD HH:MM\" --to \"YYYY-MM-DD HH:MM\" [--csv FILE]\n"
-    "         (--settings FILE | --reports-dir DIR)\n";
+    "         [--pdf FILE] (--settings FILE | --reports-dir DIR [--modules-dir DIR] [--db PATH])\n"
+    "         [--timeout S] [--repeats N] [--accept-id]\n";
+
+// Options taking a value, and the one flag.
+const char* const kValueOptions[] = {
+    "--module",   "--report",      "--kind",        "--from", "--to",      "--csv",    "--pdf",
+    "--settings", "--reports-dir", "--modules-dir", "--db",   "--timeout", "--repeats"};
+constexpr const char* kAcceptId = "--accept-id";
 
 struct ReportArgs {
-    std::string module, report, kind, from, to, csv, settings, reportsDir;
+    std::map<std::string, std::string> values;
+    bool acceptId = false;
+    std::string Get(const std::string& name) const {
+        const auto it = values.find(name);
+        return it == values.end() ? "" : it->second;
+    }
 };
 
 std::optional<TDateTime> ParseTime(const std::string& text) {
@@ -37,33 +54,27 @@ std::optional<TDateTime> ParseTime(const std::string& text) {
     return date + time;
 }
 
+bool IsValueOption(const std::string& name) {
+    for (const char* option : kValueOptions)
+        if (name == option)
+            return true;
+    return false;
+}
+
 std::optional<ReportArgs> ParseArgs(const CliArgs& args) {
     ReportArgs a;
     for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& name = args[i];
-        if (i + 1 >= args.size())
+        if (args[i] == kAcceptId) {
+            a.acceptId = true;
+        } else if (IsValueOption(args[i]) && i + 1 < args.size()) {
+            a.values[args[i]] = args[i + 1];
+            ++i;
+        } else {
             return std::nullopt;
-        const std::string& value = args[++i];
-        if (name == "--module")
-            a.module = value;
-        else if (name == "--report")
-            a.report = value;
-        else if (name == "--kind")
-            a.kind = value;
-        else if (name == "--from")
-            a.from = value;
-        else if (name == "--to")
-            a.to = value;
-        else if (name == "--csv")
-            a.csv = value;
-        else if (name == "--settings")
-            a.settings = value;
-        else if (name == "--reports-dir")
-            a.reportsDir = value;
-        else
-            return std::nullopt;
+        }
     }
-    if (a.module.empty() || a.report.empty() || a.from.empty() || a.to.empty())
+    if (a.Get("--module").empty() || a.Get("--report").empty() ||
+        (a.Get("--settings").empty() && a.Get("--reports-dir").empty()))
         return std::nullopt;
     return a;
 }
@@ -76,18 +87,33 @@ int KindOf(const std::string& kind) {
     return kind == "month" ? kReportMonthly : -1;
 }
 
+// The directories and database of the settings file, each replaced by its option when given.
+struct ProgramPaths {
+    std::string reportsDir, modulesDir, dbPath;
+};
+
+ProgramPaths PathsOf(const ReportArgs& a) {
+    const IniFile settings(a.Get("--settings"));
+    const auto pick = [&](const char* option, const char* key) {
+        const std::string given = a.Get(option);
+        return given.empty() ? settings.ReadString(kSectionCommon, key, "") : given;
+    };
+    return {pick("--reports-dir", kKeyReportsDir), pick("--modules-dir", kKeyModulesDir),
+            pick("--db", kKeyDbPath)};
+}
+
+// --module names a directory, or a module directory of the modules directory.
+std::string ModuleDirOf(const std::string& module, const ProgramPaths& paths) {
+    if (DirectoryExists(module) || paths.modulesDir.empty())
+        return ExcludeTrailingPathDelimiter(module);
+    return JoinPath(paths.modulesDir, module);
+}
+
 // The module report file named by --report: a file name, or a base name without ".ini".
 std::string ModuleReportFile(const std::string& moduleDir, const std::string& report) {
     const std::string reports = JoinPath(moduleDir, "Reports");
     const std::string named = JoinPath(reports, report);
     return FileExists(named) ? named : named + ".ini";
-}
-
-std::string ReportsDirOf(const ReportArgs& a) {
-    if (!a.reportsDir.empty())
-        return a.reportsDir;
-    const IniFile settings(a.settings);
-    return settings.ReadString(kSectionCommon, kKeyReportsDir, "");
 }
 
 // One line of cells joined by separator; CSV cells are quoted when they need it.
@@ -116,53 +142,100 @@ std::string TableText(const ReportTable& table, char separator) {
     return text;
 }
 
-}  // namespace
+// What the reading gave: the result, and the exchange's own text when it has one.
+struct Reading {
+    ReadingResult result;
+    std::string exchangeError;
+};
 
-int RunReportCommand(const CliArgs& args) {
-    const std::optional<ReportArgs> a = ParseArgs(args);
-    const std::optional<TDateTime> from = a ? ParseTime(a->from) : std::nullopt;
-    const std::optional<TDateTime> to = a ? ParseTime(a->to) : std::nullopt;
-    if (!a || !from || !to || KindOf(a->kind) < 0 ||
-        (a->settings.empty() && a->reportsDir.empty())) {
-        std::fputs(kUsage, stderr);
-        return 2;
+// Reads from the controller as the view window does; with --accept-id a mismatch of the
+// task-queue identifiers is answered "Продолжить" (the controller's identifier is stored and
+// the reading repeated), without it both identifiers are told on standard error.
+Reading ReadController(ReportTable& table, ReportRecords& records, const ReportArgs& a,
+                       TDateTime from, TDateTime to, const TableProgress& progress,
+                       bool showStatus) {
+    ControllerReading reading;
+    reading.TimeoutText = a.Get("--timeout");
+    reading.RepeatsText = a.Get("--repeats");
+    reading.Status = [showStatus](const std::string& status) {
+        if (showStatus && !status.empty())
+            std::fprintf(stderr, "%s\n", status.c_str());
+    };
+    ControllerOutcome outcome = ReadFromController(table, records, reading, from, to, progress);
+    if (outcome.Mismatch && a.acceptId) {
+        if (!AcceptDeviceId(records.RepI.ModuleDir, outcome.DeviceId))
+            return {outcome.Result, "cannot store realId in the module link file"};
+        outcome = ReadFromController(table, records, reading, from, to, progress);
     }
-    ReportRecords records;
-    records.RepI.ModuleDir = ExcludeTrailingPathDelimiter(a->module);
-    records.RepI.ModuleReportPath = ModuleReportFile(records.RepI.ModuleDir, a->report);
-    records.RepI.DescriptorPath =
-        JoinPath(ReportsDirOf(*a), ExtractFileName(records.RepI.ModuleReportPath));
-    records.RepI.ArchiveKind = KindOf(a->kind);
+    if (outcome.Mismatch)
+        std::fprintf(stderr, "ID (из прибора): %s\nID (сохраненный): %s\n%s\n",
+                     outcome.DeviceId.c_str(), outcome.StoredId.c_str(), kQueueIdMismatchText);
+    return {outcome.Result, outcome.ExchangeError};
+}
 
-    const IniFile link(FirstModuleFile(records.RepI.ModuleDir, ".ini"));
-    const long long source = link.ReadInteger(kSecCommon, kKeyVS, -1);
+// Reads the table from the source the module link file names (Common/VS).
+Reading ReadTable(ReportTable& table, ReportRecords& records, const ReportArgs& a, TDateTime from,
+                  TDateTime to) {
+    const std::string linkFile = FirstModuleFile(records.RepI.ModuleDir, ".ini");
+    if (linkFile.empty())
+        return {MakeReadingResult(rrNoModule), ""};
     const bool showProgress = isatty(STDERR_FILENO) != 0;
     const TableProgress progress = [showProgress](int percent) {
         if (showProgress)
             std::fprintf(stderr, "\r%3d%%%s", percent, percent == 100 ? "\n" : "");
     };
-    ReportTable table;
-    ReadingResult result;
-    if (FirstModuleFile(records.RepI.ModuleDir, ".ini").empty())
-        result = MakeReadingResult(rrNoModule);
-    else if (source == kSourceFlash)
-        result = ReadFromFlash(table, records, *from, *to, progress);
-    else if (source == kSourceLink) {
-        std::fputs("velorm-cli report: reading from a controller is not available yet\n", stderr);
-        return 1;
-    } else
-        result = MakeReadingResult(rrNoLinkSettings);
-    if (result.Code != 0) {
-        std::fprintf(stderr, "%s\n", result.Message.c_str());
-        return std::abs(result.Code);
-    }
-    if (a->csv.empty()) {
+    const long long source = IniFile(linkFile).ReadInteger(kSecCommon, kKeyVS, -1);
+    if (source == kSourceFlash)
+        return {ReadFromFlash(table, records, from, to, progress), ""};
+    if (source == kSourceLink)
+        return ReadController(table, records, a, from, to, progress, showProgress);
+    return {MakeReadingResult(rrNoLinkSettings), ""};
+}
+
+int Output(const ReportTable& table, const std::string& csv) {
+    if (csv.empty()) {
         std::fputs(TableText(table, '\t').c_str(), stdout);
         return 0;
     }
-    if (!WriteFileAtomic(a->csv, "\xEF\xBB\xBF" + TableText(table, ';'))) {
-        std::fprintf(stderr, "velorm-cli report: cannot write %s\n", a->csv.c_str());
+    if (!WriteFileAtomic(csv, "\xEF\xBB\xBF" + TableText(table, ';'))) {
+        std::fprintf(stderr, "velorm-cli report: cannot write %s\n", csv.c_str());
         return 1;
     }
     return 0;
+}
+
+}  // namespace
+
+int RunReportCommand(const CliArgs& args) {
+    const std::optional<ReportArgs> a = ParseArgs(args);
+    const std::optional<TDateTime> from = a ? ParseTime(a->Get("--from")) : std::nullopt;
+    const std::optional<TDateTime> to = a ? ParseTime(a->Get("--to")) : std::nullopt;
+    if (!a || !from || !to || KindOf(a->Get("--kind")) < 0) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    const ProgramPaths paths = PathsOf(*a);
+    if (!paths.dbPath.empty() && !ConfigDb().OpenPath(paths.dbPath)) {
+        std::fprintf(stderr, "velorm-cli report: cannot open the configuration database %s\n",
+                     paths.dbPath.c_str());
+        return 1;
+    }
+    ReportRecords records;
+    records.RepI.ModuleDir = ModuleDirOf(a->Get("--module"), paths);
+    records.RepI.ModuleReportPath = ModuleReportFile(records.RepI.ModuleDir, a->Get("--report"));
+    records.RepI.DescriptorPath =
+        JoinPath(paths.reportsDir, ExtractFileName(records.RepI.ModuleReportPath));
+    records.RepI.ArchiveKind = KindOf(a->Get("--kind"));
+
+    ReportTable table;
+    const Reading reading = ReadTable(table, records, *a, *from, *to);
+    if (reading.result.Code == 0 && !a->Get("--pdf").empty())
+        return WriteReportPdf(table, records, a->Get("--pdf"));
+    if (reading.result.Code == 0)
+        return Output(table, a->Get("--csv"));
+    std::fprintf(stderr, "%s\n", reading.result.Message.c_str());
+    const std::string exchangeError = Trim(reading.exchangeError);
+    if (!exchangeError.empty() && exchangeError != "OK")
+        std::fprintf(stderr, "%s\n", exchangeError.c_str());
+    return std::abs(reading.result.Code);
 }

@@ -3,6 +3,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "comm/link/configuration.h"
 #include "model/algorithms/spis_alg.h"
@@ -23,6 +24,10 @@ namespace {
 constexpr uint16_t kModuleNumber = 0x07A1;
 constexpr uint16_t kFactoryNumber = 0x1234;
 constexpr uint8_t kNetworkNumber = 0x01;
+constexpr uint16_t kControllerFactoryNumber = 0x5678;
+constexpr uint8_t kControllerNetworkNumber = 0x05;
+// Far more than any task queue needs; the demo reads only the queue it has just written.
+constexpr uint64_t kMaxQueueBytes = 16 << 20;
 
 struct DemoColumn {
     int Id;
@@ -139,6 +144,21 @@ bool WriteModuleReport(const DemoForm& form, const std::vector<ArchiveParams>& k
     return SaveIni(ini, error);
 }
 
+// One module report file per form in the module's Reports directory; paths collects them
+// when given.
+bool WriteModuleReports(const std::string& moduleDir, const std::vector<ArchiveParams>& kinds,
+                        std::vector<std::string>* paths, std::string& error) {
+    for (const DemoForm& form : DemoForms()) {
+        const std::string path =
+            JoinPath(JoinPath(moduleDir, "Reports"), ReportFileName(form.Number));
+        if (!WriteModuleReport(form, kinds, path, error))
+            return false;
+        if (paths)
+            paths->push_back(path);
+    }
+    return true;
+}
+
 // The link the controller would be read over when its source is switched to the line: an
 // RS-232 port at 9600 baud with checksummed FT1.2 frames.
 std::unique_ptr<TCustomLink> DemoLink() {
@@ -153,17 +173,42 @@ std::unique_ptr<TCustomLink> DemoLink() {
     return link;
 }
 
-bool WriteLinkFile(const std::string& path, const std::string& flashDir, std::string& error) {
+// The controller module's link: UDP to the simulator on this computer, modules addressed
+// directly.
+std::unique_ptr<TCustomLink> DemoUdpLink(int port) {
+    auto link = std::make_unique<TUDPLink>(0);
+    link->NNum = -1;
+    link->NNum_dopAdapt = -1;
+    link->Repeats = 2;
+    link->Timeout = 1;
+    link->Protocol = epFT12;
+    link->IP = "127.0.0.1";
+    link->Port = port;
+    return link;
+}
+
+// The Common section of a module link file: data source, factory and network numbers and,
+// for the flash source, the flash directory; then the Link section.
+struct DemoLinkFile {
+    int Source = kSourceFlash;
+    uint16_t Factory = 0;
+    uint8_t Network = 0;
+    std::string FlashDir;
+    std::unique_ptr<TCustomLink> Link;
+};
+
+bool WriteLinkFile(const std::string& path, DemoLinkFile file, std::string& error) {
     IniFile ini(path);
     ini.EraseSection(kSecCommon);
-    ini.WriteInteger(kSecCommon, kKeyVS, kSourceFlash);
-    ini.WriteString(kSecCommon, kKeyZn, HexDigits(kFactoryNumber, 4));
-    ini.WriteString(kSecCommon, kKeySetn, HexDigits(kNetworkNumber, 2));
-    ini.WriteString(kSecCommon, kKeyWayFlash, flashDir);
+    ini.WriteInteger(kSecCommon, kKeyVS, file.Source);
+    ini.WriteString(kSecCommon, kKeyZn, HexDigits(file.Factory, 4));
+    ini.WriteString(kSecCommon, kKeySetn, HexDigits(file.Network, 2));
+    if (!file.FlashDir.empty())
+        ini.WriteString(kSecCommon, kKeyWayFlash, file.FlashDir);
     if (!SaveIni(ini, error))
         return false;
     TConfiguration configuration;
-    configuration.SetLink(DemoLink());
+    configuration.SetLink(std::move(file.Link));
     return configuration.SaveToFile(path) || Fail("cannot write " + path, error);
 }
 
@@ -189,9 +234,8 @@ class DemoDbScope {
 };
 
 bool WriteModule(const std::string& dbDir, const std::string& flashDir, DemoReportsWritten& written,
-                 std::string& error) {
+                 std::vector<ArchiveParams>& kinds, std::string& error) {
     const std::string base = HexDigits(kModuleNumber, 4) + "_" + HexDigits(kFactoryNumber, 4);
-    std::vector<ArchiveParams> kinds;
     {
         DemoDbScope db(dbDir);
         const RestoreQueueResult restored =
@@ -204,23 +248,53 @@ bool WriteModule(const std::string& dbDir, const std::string& flashDir, DemoRepo
         kinds = QueueArchiveParams(queue);
     }
     written.LinkPath = JoinPath(written.ModuleDir, base + ".ini");
-    if (!WriteLinkFile(written.LinkPath, flashDir, error))
+    if (!WriteLinkFile(written.LinkPath,
+                       {kSourceFlash, kFactoryNumber, kNetworkNumber, flashDir, DemoLink()}, error))
         return false;
-    for (const DemoForm& form : DemoForms()) {
-        const std::string path =
-            JoinPath(JoinPath(written.ModuleDir, "Reports"), ReportFileName(form.Number));
-        if (!WriteModuleReport(form, kinds, path, error))
-            return false;
-        written.ModuleReports.push_back(path);
-    }
-    return true;
+    return WriteModuleReports(written.ModuleDir, kinds, &written.ModuleReports, error);
+}
+
+// The controller module: the flash module's task queue under its own factory number, a UDP
+// link and report files assigning the hourly archive parameters.
+bool WriteControllerModule(const std::string& modulesDir, const DemoReportsWritten& flash,
+                           const std::vector<ArchiveParams>& kinds, DemoControllerModule& module,
+                           std::string& error) {
+    const std::string base =
+        HexDigits(kModuleNumber, 4) + "_" + HexDigits(kControllerFactoryNumber, 4);
+    module.ModuleDir = JoinPath(modulesDir, base);
+    module.NetworkNumber = kControllerNetworkNumber;
+    module.ModuleNumber = kModuleNumber;
+    module.FactoryNumber = kControllerFactoryNumber;
+    std::string message = module.ModuleDir;
+    if (!CreateDirectoryPath(JoinPath(module.ModuleDir, "Reports"), message))
+        return Fail(message, error);
+    std::optional<std::vector<uint8_t>> queue = ReadWholeFile(flash.QueuePath, kMaxQueueBytes);
+    if (!queue || queue->size() < TskHeaderSize)
+        return Fail("cannot read " + flash.QueuePath, error);
+    TskHeader header = DecodeTskHeader(queue->data());
+    header.ModuleWord60 = kControllerFactoryNumber;
+    EncodeTskHeader(header, queue->data());
+    module.QueueId = IdFlagsValid(header.IdFlags) ? header.IdTable[0] : 0;
+    const std::string queuePath = JoinPath(module.ModuleDir, base + ".tsk");
+    if (!WriteFileAtomic(queuePath, queue->data(), queue->size()))
+        return Fail("cannot write " + queuePath, error);
+    module.LinkPath = JoinPath(module.ModuleDir, base + ".ini");
+    if (!WriteLinkFile(module.LinkPath,
+                       {kSourceLink, kControllerFactoryNumber, kControllerNetworkNumber, "",
+                        DemoUdpLink(module.Port)},
+                       error))
+        return false;
+    const std::vector<ArchiveParams> hourly = {kinds[0], {}, {}};
+    for (const auto& [number, depth] : kinds[0])
+        module.HourlyArchives[number] = depth;
+    return WriteModuleReports(module.ModuleDir, hourly, nullptr, error);
 }
 
 }  // namespace
 
 bool WriteDemoReports(const std::string& dbDir, const std::string& reportsDir,
                       const std::string& modulesDir, const std::string& flashDir,
-                      DemoReportsWritten& written, std::string& error) {
+                      int controllerPort, DemoReportsWritten& written, std::string& error) {
     written = DemoReportsWritten{};
     for (const DemoForm& form : DemoForms()) {
         const std::string path = JoinPath(reportsDir, ReportFileName(form.Number));
@@ -233,5 +307,9 @@ bool WriteDemoReports(const std::string& dbDir, const std::string& reportsDir,
     std::string message = written.ModuleDir;
     if (!CreateDirectoryPath(JoinPath(written.ModuleDir, "Reports"), message))
         return Fail(message, error);
-    return WriteModule(dbDir, flashDir, written, error);
+    std::vector<ArchiveParams> kinds;
+    if (!WriteModule(dbDir, flashDir, written, kinds, error))
+        return false;
+    written.Controller.Port = controllerPort;
+    return WriteControllerModule(modulesDir, written, kinds, written.Controller, error);
 }

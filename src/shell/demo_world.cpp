@@ -6,6 +6,7 @@
 #include "platform/file_search.h"
 #include "platform/files.h"
 #include "platform/ini_file.h"
+#include "shell/demo_sim_config.h"
 #include "shell/settings_keys.h"
 
 namespace {
@@ -36,7 +37,7 @@ bool WriteSettingsFile(const std::string& settingsFile, const DemoWorld& world,
 }  // namespace
 
 bool WriteDemoWorld(const std::string& outDir, const std::string& settingsFile, DemoWorld& world,
-                    std::string& error) {
+                    std::string& error, int simPort) {
     DemoConfigDbWritten db;
     if (!WriteDemoConfigDb(outDir, db, error))
         return false;
@@ -54,7 +55,12 @@ bool WriteDemoWorld(const std::string& outDir, const std::string& settingsFile, 
         return false;
     }
     if (!WriteDemoReports(world.dbDirectory, world.reportsDir, world.modulesDir, world.flashDir,
-                          world.reports, error))
+                          simPort, world.reports, error))
         return false;
+    world.simConfig = JoinPath(outDir, "velorm-sim.json");
+    if (!WriteFileAtomic(world.simConfig, DemoSimConfigJson(world.reports.Controller))) {
+        error = "cannot write " + world.simConfig;
+        return false;
+    }
     return settingsFile.empty() || WriteSettingsFile(settingsFile, world, error);
 }

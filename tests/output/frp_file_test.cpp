@@ -3,16 +3,14 @@
 
 #include <gtest/gtest.h>
 
-#include "output/engine/prepare_report.h"
 #include "platform/files.h"
-#include "support/report_blank.h"
+#include "support/print_fixture.h"
 #include "support/temp_dir.h"
 
 namespace {
 
 PreparedReport SampleReport() {
-    ReportBlank blank(SampleTable(90, 4));
-    return PrepareReport(blank.Template(), blank.Callbacks());
+    return PrepareSampleBlank(90, 4);
 }
 
 void ExpectSameItems(const TextItem& a, const TextItem& b) {

@@ -7,19 +7,17 @@
 #include <QPrinter>
 
 #include "output/engine/frp_file.h"
-#include "output/engine/prepare_report.h"
 #include "platform/files.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/program_windows.h"
 #include "support/command_output.h"
-#include "support/report_blank.h"
+#include "support/print_fixture.h"
 #include "ui/ui_fixture.h"
 
 namespace {
 
 PreparedReport SampleReport(int rows) {
-    ReportBlank blank(SampleTable(rows, 4));
-    return PrepareReport(blank.Template(), blank.Callbacks());
+    return PrepareSampleBlank(rows, 4);
 }
 
 class PreviewTest : public WindowTest {

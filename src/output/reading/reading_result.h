@@ -8,5 +8,6 @@ struct ReadingResult {
     std::string Message;  // UTF-8: the code's message, with details on their own lines
 };
 
-// The message of the code, followed by CR LF and detail when detail is not empty.
+// The message of the code (of its absolute value: the controller flow negates its codes),
+// followed by CR LF and detail when detail is not empty.
 ReadingResult MakeReadingResult(int code, const std::string& detail = "");
