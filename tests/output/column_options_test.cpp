@@ -32,11 +32,14 @@ class ColumnOptionsTest : public DemoModules {
     }
     ReportRecords records;
     ReportTable table;
+    SpecialHeader header;
 };
 
 TEST_F(ColumnOptionsTest, WidthAndOptionsAreStoredAtOnce) {
-    ASSERT_TRUE(SetTableColumnWidth(records, table, 1, 123));
+    BuildDefaultHeader(header, table, {}, {});
+    ASSERT_TRUE(SetTableColumnWidth(records, table, header, 1, 123));
     EXPECT_EQ(table.Columns[1].Width, 123);
+    EXPECT_EQ(header.GridColWidths[2], 123);  // the special header prints with the same width
     ASSERT_TRUE(SetTableColumnOptions(records, table, 0, {taRight, kStyleBold | kStyleItalic, 0}));
     EXPECT_EQ(table.Columns[0].Options.Style, 3);
 
@@ -48,12 +51,12 @@ TEST_F(ColumnOptionsTest, WidthAndOptionsAreStoredAtOnce) {
     EXPECT_EQ(reloaded.ColO.Options.Align, taRight);
     EXPECT_EQ(reloaded.ColO.Options.Style, 3);
 
-    EXPECT_FALSE(SetTableColumnWidth(records, table, 99, 10));
-    EXPECT_FALSE(SetTableColumnWidth(records, table, -1, 10));
+    EXPECT_FALSE(SetTableColumnWidth(records, table, header, 99, 10));
+    EXPECT_FALSE(SetTableColumnWidth(records, table, header, -1, 10));
 }
 
 TEST_F(ColumnOptionsTest, SelectingAColumnLoadsItsStoredOptions) {
-    ASSERT_TRUE(SetTableColumnWidth(records, table, 2, 77));
+    ASSERT_TRUE(SetTableColumnWidth(records, table, header, 2, 77));
     ASSERT_TRUE(SelectTableColumn(records, table, 1));
     EXPECT_NE(records.ColO.Width, 77);
     ASSERT_TRUE(SelectTableColumn(records, table, 2));
@@ -74,14 +77,15 @@ TEST(ParseWholeNumber, AcceptsOnlyWholeNumbers) {
 }
 
 TEST_F(ColumnOptionsTest, ApplyToAllWritesTheModulesWithTheSameForm) {
-    const std::string other = CopyModule("07A1_5678");
+    ASSERT_TRUE(RemoveDirectoryTree(world.reports.Controller.ModuleDir));
+    const std::string other = CopyModule("07A1_9999");
     const std::string otherHourly = ModuleReport(other, "00000001.ini");
     const std::string otherDaily = ModuleReport(other, "00000002.ini");
     const std::string dailyBefore = FileText(otherDaily);
 
     records.RepO.FontSizeIndex = 9;
     records.RepO.TitleOpt = {taCenter, kStyleBold, 0};
-    ASSERT_TRUE(SetTableColumnWidth(records, table, 1, 140));
+    ASSERT_TRUE(SetTableColumnWidth(records, table, header, 1, 140));
     const auto written = ApplyOptionsToAllModules(records, table.Ids, world.modulesDir);
     EXPECT_EQ(written, std::vector<std::string>{otherHourly});
 

@@ -13,7 +13,8 @@ class ViewTree : public DemoModules {
   protected:
     void SetUp() override {
         DemoModules::SetUp();
-        second = CopyModule("07A1_5678");
+        ASSERT_TRUE(RemoveDirectoryTree(world.reports.Controller.ModuleDir));
+        second = CopyModule("07A1_9999");
         ASSERT_TRUE(DeleteFileAt(ModuleReport(second, "00000002.ini")));
         dir.WriteFile("Modules/NoQueue/Reports/00000077.ini", "[Report]\nName=Без очереди\n");
         dir.MakeDir("Modules/NoReports/Reports");

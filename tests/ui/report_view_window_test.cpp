@@ -4,8 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QHeaderView>
+#include <QTimer>
+#include <algorithm>
+#include <memory>
 
+#include "output/table/result_codes.h"
+#include "output/ui/preview_window.h"
 #include "platform/files.h"
 #include "platform/format_settings.h"
 #include "platform/ini_file.h"
@@ -14,6 +20,7 @@
 #include "shell/demo_world.h"
 #include "shell/program_state.h"
 #include "shell/ui/program_windows.h"
+#include "sim_server.h"
 #include "ui/ui_fixture.h"
 
 namespace {
@@ -59,7 +66,7 @@ class ReportViewTest : public WindowTest {
 };
 
 TEST_F(ReportViewTest, TreeInBothModesAndSearch) {
-    ASSERT_EQ(w_->VSTR->topLevelItemCount(), 1);
+    ASSERT_EQ(w_->VSTR->topLevelItemCount(), 2);  // the flash and the controller module
     QTreeWidgetItem* module = w_->VSTR->topLevelItem(0);
     EXPECT_TRUE(module->text(0).endsWith(" (1234)"));
     ASSERT_EQ(module->childCount(), 2);
@@ -71,12 +78,13 @@ TEST_F(ReportViewTest, TreeInBothModesAndSearch) {
     EXPECT_FALSE(module->child(1)->isHidden());
     w_->Edit1->setText("нет такого");
     EXPECT_TRUE(module->isHidden());
+    EXPECT_TRUE(w_->VSTR->topLevelItem(1)->isHidden());
     w_->Edit1->clear();
 
     const QString moduleCaption = module->text(0);
     w_->SpeedButton1->click();  // the tree is filled anew
     EXPECT_EQ(w_->TreeMode(), tvReportModule);
-    ASSERT_EQ(w_->VSTR->topLevelItemCount(), 2);
+    ASSERT_GE(w_->VSTR->topLevelItemCount(), 2);
     EXPECT_EQ(w_->VSTR->topLevelItem(0)->text(0).toStdString(), "Часовая ведомость");
     EXPECT_EQ(w_->VSTR->topLevelItem(0)->child(0)->text(0), moduleCaption);
 }
@@ -242,6 +250,155 @@ TEST_F(ReportViewTest, ReopenRequestClosesTheWindow) {
     w_->exec();
     EXPECT_TRUE(closed);
     EXPECT_EQ(Shell().ReopenModulePath, IncludeTrailingPathDelimiter(world_.reports.ModuleDir));
+}
+
+// The controller module of the demo world read over UDP from the simulator.
+class ControllerViewTest : public ReportViewTest {
+  protected:
+    void StartSim(uint32_t taskId) {
+        sim::SimConfig config = sim::LoadSimConfig(world_.simConfig);
+        config.modules[0].taskId = taskId;
+        server_ = std::make_unique<sim::SimServer>(config, sim::Carrier::Udp);
+        ASSERT_TRUE(server_->Start()) << server_->Error();
+        IniFile link(world_.reports.Controller.LinkPath);
+        link.WriteInteger("Link", "Port", server_->Port());
+        ASSERT_TRUE(link.Save());
+    }
+    void TearDown() override {
+        if (server_)
+            server_->Stop();
+        ReportViewTest::TearDown();
+    }
+    void ReadControllerHourly() {
+        w_->VSTR->setCurrentItem(w_->VSTR->topLevelItem(1)->child(0));
+        SetPeriod(QDateTime(QDate(2024, 3, 14), QTime(0, 0)),
+                  QDateTime(QDate(2024, 3, 14), QTime(6, 0)));
+        w_->Button1->click();
+    }
+    std::unique_ptr<sim::SimServer> server_;
+};
+
+TEST_F(ControllerViewTest, ReadsTheControllerAndLogsTheExchange) {
+    StartSim(world_.reports.Controller.QueueId);
+    w_->CheckBoxLog->setChecked(true);
+    ReadControllerHourly();
+    ASSERT_TRUE(w_->LabelError->text().isEmpty()) << w_->LabelError->text().toStdString();
+    EXPECT_FALSE(w_->Panel3->isVisibleTo(w_));
+    EXPECT_EQ(w_->PageControl1->currentWidget(), w_->TabData);
+    EXPECT_EQ(w_->StringGrid1->rowCount(), 6 + 1);
+    EXPECT_NE(Cell(0, 1).find(','), std::string::npos) << Cell(0, 1);
+    EXPECT_TRUE(w_->Memo1->toPlainText().contains(">> "));
+    EXPECT_FALSE(w_->LabelStatus->isVisibleTo(w_));
+}
+
+TEST_F(ControllerViewTest, MismatchPanelAndContinueStoresTheControllersIdentifier) {
+    StartSim(0x11223344);
+    ReadControllerHourly();
+    EXPECT_TRUE(w_->Panel3->isVisibleTo(w_));
+    EXPECT_EQ(w_->LabelDeviceId->text().toStdString(), "44332211");
+    EXPECT_EQ(w_->LabelError->text().toStdString(), ReportResultMessage(rrQueueIdMismatch));
+    EXPECT_EQ(w_->StringGrid1->rowCount(), 0);
+    EXPECT_EQ(w_->PageControl1->currentWidget(), w_->TabConnection);
+
+    w_->Button5->click();
+    EXPECT_EQ(IniFile(world_.reports.Controller.LinkPath).ReadString(kSecCommon, kKeyRealId, ""),
+              "44332211");
+    EXPECT_FALSE(w_->Panel3->isVisibleTo(w_));
+    EXPECT_TRUE(w_->LabelError->text().isEmpty()) << w_->LabelError->text().toStdString();
+    EXPECT_EQ(w_->StringGrid1->rowCount(), 6 + 1);
+}
+
+TEST_F(ControllerViewTest, ExchangeFailureIsShownInAMessageBoxToo) {
+    IniFile link(world_.reports.Controller.LinkPath);
+    link.WriteInteger("Link", "Port", 9);  // nobody answers there
+    ASSERT_TRUE(link.Save());
+    w_->EditTimeout->setText("1");
+    w_->EditRepeats->setText("1");
+    ReadControllerHourly();
+    EXPECT_FALSE(w_->LabelError->text().isEmpty());
+    ASSERT_FALSE(prompts_.History().empty());
+    EXPECT_EQ(prompts_.History().back().caption, "Velorm: Сообщение");
+    EXPECT_TRUE(w_->Button1->isEnabled());
+}
+
+TEST_F(ReportViewTest, SpecialHeaderWithAMergedCellIsSavedLoadedAndPrinted) {
+    ReadHourly();
+    w_->rbTableOpt->click();
+    w_->CheckBox3->click();
+    EXPECT_NE(w_->PageControl1->indexOf(w_->TabHeader), -1);
+    EXPECT_TRUE(w_->PageControl1->isTabVisible(w_->PageControl1->indexOf(w_->TabHeader)));
+    ASSERT_EQ(w_->StringGridHead->rowCount(), 1);
+    const int columns = w_->StringGridHead->columnCount();
+    ASSERT_EQ(columns, w_->StringGrid1->columnCount() + 1);
+
+    w_->AddCell->click();
+    ASSERT_EQ(w_->StringGridHead->rowCount(), 2);
+    w_->StringGridHead->setRangeSelected(QTableWidgetSelectionRange(0, 2, 0, 3), true);
+    w_->SpawnCells->click();
+    EXPECT_EQ(w_->StringGridHead->columnSpan(0, 2), 2);
+    w_->EditCell->click();
+    w_->StringGridHead->item(0, 2)->setText("Тепловая энергия");
+    w_->HeadBold->setChecked(true);
+    w_->OformCellsClick(kStyleBold, -1);
+
+    SelectReport(1);  // leaving the report stores the header
+    const std::string file = JoinPath(
+        JoinPath(JoinPath(world_.reports.ModuleDir, "Reports"), "THead"), "00000001TabHead.ini");
+    const IniFile stored(file);
+    EXPECT_EQ(stored.ReadInteger("Main", "RowCount", 0), 2);
+    EXPECT_EQ(stored.ReadInteger("Main", "ColCount", 0), columns - 1);
+    EXPECT_EQ(stored.ReadInteger("Cell_1_0", "colspan", 0), 2);
+    EXPECT_LE(stored.ReadInteger("Cell_2_0", "colspan", 1), 0);
+    EXPECT_EQ(stored.ReadString("Cell_1_0", "text", ""), "Тепловая энергия");
+
+    ReadHourly();
+    EXPECT_TRUE(w_->CheckBox3->isChecked());
+    ASSERT_EQ(w_->StringGridHead->rowCount(), 2);
+    EXPECT_EQ(w_->StringGridHead->columnSpan(0, 2), 2);
+    EXPECT_EQ(w_->StringGridHead->item(0, 2)->text().toStdString(), "Тепловая энергия");
+
+    PreparedReport printed;
+    WhenShown(w_, [&] {
+        w_->ButtonPrepare->click();
+        w_->close();
+    });
+    auto* grab = new QTimer(w_);
+    QObject::connect(grab, &QTimer::timeout, [&] {
+        if (auto* preview = qobject_cast<TfrPreview*>(QApplication::activeModalWidget())) {
+            printed = preview->Report();
+            preview->close();
+        }
+    });
+    grab->start(10);
+    w_->exec();
+    ASSERT_FALSE(printed.pages.empty());
+    const auto& items = printed.pages[0].items;
+    const auto merged = std::find_if(
+        items.begin(), items.end(), [](const TextItem& t) { return t.text == "Тепловая энергия"; });
+    ASSERT_NE(merged, items.end());
+    EXPECT_NEAR(merged->width, w_->Table().Columns[1].Width + w_->Table().Columns[2].Width, 1.0);
+
+    // "Убрать особую шапку" switches the option off and the default header comes back.
+    w_->Button9->click();
+    EXPECT_FALSE(w_->CheckBox3->isChecked());
+    EXPECT_EQ(w_->StringGridHead->rowCount(), 1);
+}
+
+TEST_F(ReportViewTest, PdfNameGeneratedAndBlankSaved) {
+    ReadHourly();
+    w_->Button2->click();
+    const std::string name = w_->Edit4->text().toStdString();
+    EXPECT_NE(name.find(" (1234) "), std::string::npos) << name;
+    EXPECT_EQ(name.substr(name.size() - 4), ".pdf");
+    EXPECT_EQ(name.find(':'), std::string::npos) << name;
+
+    w_->DirectoryEdit1->setText(QString::fromStdString(work_ / "pdf/out"));
+    w_->Button4->click();
+    EXPECT_TRUE(FileExists(JoinPath(work_ / "pdf/out", name)));
+    // The directory and the name are stored with the options.
+    const IniFile stored(ModuleReport("00000001.ini"));
+    EXPECT_EQ(stored.ReadString(kSecReport, "AddrPdfKat", ""), work_ / "pdf/out");
+    EXPECT_EQ(stored.ReadString(kSecReport, "AddrPdfFl", ""), name);
 }
 
 }  // namespace

@@ -7,21 +7,23 @@
 #include <QVBoxLayout>
 
 #include "comm/device/device_link.h"
+#include "output/header/header_session.h"
+#include "output/reading/read_from_controller.h"
 #include "output/reading/read_from_flash.h"
 #include "output/reading/reading_result.h"
 #include "output/ui/report_view_window.h"
 #include "output/view/read_source.h"
 #include "output/view/report_context.h"
 #include "platform/files.h"
+#include "platform/prompts.h"
 #include "reports/report_records.h"
 #include "reports/report_settings.h"
+#include "shell/exchange_log.h"
 #include "shell/program_state.h"
 
 namespace {
 
-constexpr const char* kMismatchText =
-    " ID сохраненной очереди задач и ID из прибора не совпали.  Номера архивных параметров в "
-    "настройках могут не соответствовать действительным.";
+constexpr const char* kMessageCaption = "Velorm: Сообщение";
 
 QDateTime ToQDateTime(TDateTime t) {
     const DateParts d = DecodeDate(t);
@@ -119,7 +121,7 @@ QWidget* TAprosmOt::BuildConnectionPage() {
     Panel3 = new QFrame(page);
     Panel3->setObjectName("Panel3");
     static_cast<QFrame*>(Panel3)->setFrameShape(QFrame::StyledPanel);
-    auto* mismatch = new QLabel(kMismatchText, Panel3);
+    auto* mismatch = new QLabel(kQueueIdMismatchText, Panel3);
     mismatch->setWordWrap(true);
     LabelDeviceId = ValueLabel(Panel3, "LabelDeviceId");
     LabelStoredId = ValueLabel(Panel3, "LabelStoredId");
@@ -127,6 +129,7 @@ QWidget* TAprosmOt::BuildConnectionPage() {
     Button5->setObjectName("Button5");
     Button6 = new QPushButton("Перечитать очередь задач ", Panel3);
     Button6->setObjectName("Button6");
+    connect(Button5, &QPushButton::clicked, this, [this] { Button5Click(); });
     connect(Button6, &QPushButton::clicked, this, [this] { Button6Click(); });
     auto* panelLayout = new QGridLayout(Panel3);
     panelLayout->addWidget(mismatch, 0, 0, 1, 2);
@@ -168,6 +171,7 @@ QWidget* TAprosmOt::BuildConnectionPage() {
 
 void TAprosmOt::ShowReportContext(int previousKind) {
     const ReportContext c = LoadReportContext(CurrentReport(), previousKind);
+    controllerName_ = c.ControllerName;
     LabelName->setText(QString::fromStdString(c.ControllerName));
     LabelSerial->setText(QString::fromStdString(c.SerialText));
     LabelType->setText(QString::fromStdString(c.ModuleType));
@@ -225,12 +229,14 @@ void TAprosmOt::Button1Click() {
     SaveReportSettings(records);
 
     const ReadSource source = ReadSourceOf(records.RepI.ModuleDir);
-    if (source == rsFlash) {
+    if (source == rsFlash || source == rsController) {
         ProgressBar1->setValue(0);
         ProgressBar1->show();
-        const ReadingResult result =
-            ReadFromFlash(table_, records, PickerTime(DateStart), PickerTime(DateEnd),
-                          [this](int percent) { ProgressBar1->setValue(percent); });
+        const TableProgress progress = [this](int percent) { ProgressBar1->setValue(percent); };
+        const TDateTime start = PickerTime(DateStart), end = PickerTime(DateEnd);
+        const ReadingResult result = source == rsFlash
+                                         ? ReadFromFlash(table_, records, start, end, progress)
+                                         : ReadController(start, end, progress);
         ProgressBar1->hide();
         ShowReadingResult(result);
     } else {
@@ -241,6 +247,46 @@ void TAprosmOt::Button1Click() {
     Button1->setEnabled(true);
     Button8->setEnabled(false);
     reading_ = false;
+}
+
+ReadingResult TAprosmOt::ReadController(TDateTime start, TDateTime end,
+                                        const TableProgress& progress) {
+    ControllerReading reading;
+    reading.TimeoutText = EditTimeout->text().toStdString();
+    reading.RepeatsText = EditRepeats->text().toStdString();
+    reading.SaveLog = CheckBoxLog->isChecked();
+    reading.Status = [this](const std::string& status) {
+        LabelStatus->setText(QString::fromStdString(status));
+        LabelStatus->setVisible(!status.empty());
+    };
+    if (reading.SaveLog)
+        SetLogWindow([this](const std::string& text, bool newFile) {
+            if (newFile)
+                Memo1->clear();
+            Memo1->appendPlainText(QString::fromStdString(text));
+        });
+    const ControllerOutcome outcome =
+        ReadFromController(table_, CurrentReport(), reading, start, end, progress);
+    SetLogWindow(nullptr);
+    deviceId_ = outcome.DeviceId;
+    LabelDeviceId->setText(QString::fromStdString(outcome.DeviceId));
+    LabelStoredId->setText(QString::fromStdString(outcome.StoredId));
+    Panel3->setVisible(outcome.Mismatch);
+    const std::string exchangeError = Trim(outcome.ExchangeError);
+    if (outcome.Result.Code != 0 && !exchangeError.empty() && exchangeError != "OK")
+        CurrentPrompts().Message(kMessageCaption, outcome.ExchangeError, PromptIcon::Error);
+    LabelStatus->clear();
+    LabelStatus->hide();
+    return outcome.Result;
+}
+
+void TAprosmOt::Button5Click() {
+    if (!AcceptDeviceId(CurrentReport().RepI.ModuleDir, deviceId_)) {
+        LabelError->setText("Не удалось записать ID из прибора в файл настроек модуля");
+        return;
+    }
+    Panel3->hide();
+    Button1Click();
 }
 
 void TAprosmOt::Button8Click() {
@@ -257,6 +303,8 @@ void TAprosmOt::ShowReadingResult(const ReadingResult& result) {
     ShowTable();
     if (result.Code != 0 || !CurrentReport().Loaded)
         return;
+    SetUpHeader(header_, table_, CurrentReport());
+    ShowHeaderGrid();
     ApplyOptionsToControls();
     GrOptRep->setEnabled(true);
     PageControl1->setCurrentWidget(TabData);

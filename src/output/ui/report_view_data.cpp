@@ -46,11 +46,9 @@ void StyleMemo(QTextEdit* memo, const OptionTriple& options) {
     cursor.mergeBlockFormat(format);
 }
 
-QString JoinLines(const std::vector<std::string>& lines) {
-    QStringList list;
-    for (const std::string& line : lines)
-        list << QString::fromStdString(line);
-    return list.join('\n');
+// The lines of a memo as one text.
+QString MemoText(const std::vector<std::string>& lines) {
+    return QString::fromStdString(JoinLines(lines)).replace("\r\n", "\n");
 }
 
 }  // namespace
@@ -123,8 +121,8 @@ void TAprosmOt::ShowColumnStyle(int gridColumn) {
 void TAprosmOt::ShowTexts() {
     const S_repO& o = CurrentReport().RepO;
     LabelrTitle->setText(QString::fromStdString(o.Title));
-    MemorHeader->setPlainText(JoinLines(o.Header));
-    MemorFooter->setPlainText(JoinLines(o.Footer));
+    MemorHeader->setPlainText(MemoText(o.Header));
+    MemorFooter->setPlainText(MemoText(o.Footer));
 }
 
 void TAprosmOt::ApplyGroupToPreview(OptionGroup group) {
@@ -171,7 +169,7 @@ void TAprosmOt::ShowSelectedColumn(int gridColumn) {
 }
 
 void TAprosmOt::StringGrid1HeaderSized(int column, int width) {
-    if (!SetTableColumnWidth(CurrentReport(), table_, column, width))
+    if (!SetTableColumnWidth(CurrentReport(), table_, header_, column, width))
         return;
     ShowSelectedColumn(column);
 }
@@ -180,7 +178,7 @@ void TAprosmOt::SpeedButton19Click() {
     const auto column = ParseWholeNumber(Edit3->text().toStdString());
     const auto width = ParseWholeNumber(Edit2->text().toStdString());
     if (!column || !width || *width < kMinColumnWidth || *width > kMaxColumnWidth ||
-        !SetTableColumnWidth(CurrentReport(), table_, *column, *width)) {
+        !SetTableColumnWidth(CurrentReport(), table_, header_, *column, *width)) {
         CurrentPrompts().Message("Velorm: Сообщение", "Выберите колонку");
         return;
     }

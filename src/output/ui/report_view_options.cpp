@@ -6,6 +6,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "output/header/header_session.h"
 #include "output/table/table_columns.h"
 #include "output/ui/report_view_window.h"
 #include "output/view/apply_to_all.h"
@@ -81,6 +82,7 @@ QWidget* TAprosmOt::BuildOptionsPage() {
     page->setObjectName("GrOptRep");
     ButtonPrepare = new QPushButton("Предпросмотр", page);
     ButtonPrepare->setObjectName("ButtonPrepare");
+    connect(ButtonPrepare, &QPushButton::clicked, this, [this] { ButtonPrepareClick(); });
 
     auto* pdf = new QGroupBox("PDF-экспорт", page);
     DirectoryEdit1 = new QLineEdit(pdf);
@@ -102,6 +104,8 @@ QWidget* TAprosmOt::BuildOptionsPage() {
     Button2->setObjectName("Button2");
     Button4 = new QPushButton("Сохранить", pdf);
     Button4->setObjectName("Button4");
+    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+    connect(Button4, &QPushButton::clicked, this, [this] { Button4Click(); });
     auto* dirRow = new QHBoxLayout;
     dirRow->addWidget(DirectoryEdit1);
     dirRow->addWidget(browse);
@@ -219,8 +223,7 @@ QWidget* TAprosmOt::BuildTableOptions() {
     auto* page = new QWidget(this);
     GrTabHead = MakeOptionButtons("Шапка таблицы", ogTabHead, true);
     CheckBox3 = CheckBox(GrTabHead.Group, "Особая шапка", "CheckBox3");
-    connect(CheckBox3, &QCheckBox::toggled, this,
-            [](bool on) { CurrentReport().RepI.SpecialHeader = on; });
+    connect(CheckBox3, &QCheckBox::toggled, this, [this](bool on) { CheckBox3Click(on); });
     static_cast<QFormLayout*>(GrTabHead.Group->layout())->addRow(CheckBox3);
 
     GrSummary = MakeOptionButtons("Итоги таблицы", ogSummary, true);
@@ -325,11 +328,15 @@ void TAprosmOt::CheckBox6Click() {
     records.RepI.NumberingColumn = CheckBox6->isChecked();
     if (table_.Periods == 0)
         return;
-    if (records.RepI.NumberingColumn)
+    if (records.RepI.NumberingColumn) {
         AddNumberingColumn(table_, records);
-    else
+        ShowNumberingColumn(header_, table_, records);
+    } else {
+        HideNumberingColumn(header_, records);
         RemoveNumberingColumn(table_);
+    }
     ShowTable();
+    ShowHeaderGrid();
 }
 
 void TAprosmOt::ButtonOptionsClick() {
@@ -355,6 +362,7 @@ void TAprosmOt::ApplyOptionsToControls() {
             bz(CheckBoxZavN), bt(CheckBoxTipM), bd(DirectoryEdit1), be(Edit4), bp(RadioPortrait);
         CheckBox1->setChecked(r.SaveOptions);
         CheckBox3->setChecked(r.SpecialHeader);
+        ShowHeaderPage(r.SpecialHeader);
         CheckBox4->setChecked(o.SummaryOnly);
         CheckBox6->setChecked(r.NumberingColumn);
         CheckBoxZavN->setChecked(o.PrintSerialNumber);

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QSignalBlocker>
 
+#include "output/header/header_session.h"
 #include "reports/report_records.h"
 #include "reports/report_settings.h"
 #include "shell/program_state.h"
@@ -26,6 +27,9 @@ TAprosmOt::TAprosmOt(QWidget* parent) : QDialog(parent) {
     TabData = BuildDataPage();
     PageControl1->addTab(TabConnection, "Подключение");
     PageControl1->addTab(TabData, "Данные");
+    TabHeader = BuildHeaderPage();
+    PageControl1->addTab(TabHeader, "Особая шапка");
+    ShowHeaderPage(false);
     connect(PageControl1, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
 
     auto* splitter = new QSplitter(Qt::Horizontal, this);
@@ -74,7 +78,7 @@ void TAprosmOt::done(int result) {
     // A reading pumps events; the window stays open until it has ended.
     if (reading_)
         return;
-    SaveReportSettings(CurrentReport());
+    LeaveReport();
     QDialog::done(result);
 }
 
@@ -85,9 +89,17 @@ void TAprosmOt::PageControl1Change() {
     LeftPages->setCurrentIndex(connection ? 0 : 1);
 }
 
+void TAprosmOt::LeaveReport() {
+    const ReportRecords& records = CurrentReport();
+    SaveReportSettings(records);
+    SaveHeaderOnLeaving(header_, records);
+    header_ = SpecialHeader{};
+    ShowHeaderGrid();
+}
+
 void TAprosmOt::ResetView(bool datesToNow) {
     ReportRecords& records = CurrentReport();
-    SaveReportSettings(records);
+    LeaveReport();
     if (datesToNow)
         SetPickerTimes(Now());
     ClearTable(table_);
@@ -104,6 +116,7 @@ void TAprosmOt::ResetView(bool datesToNow) {
         CheckBox6->setChecked(false);
         CheckBox3->setChecked(false);
     }
+    ShowHeaderPage(false);
     Edit3->clear();
     Edit2->clear();
     Panel3->hide();

@@ -24,12 +24,14 @@
 #include <functional>
 #include <vector>
 
+#include "output/header/special_header.h"
+#include "output/print/print_state.h"
+#include "output/reading/reading_result.h"
+#include "output/table/build_progress.h"
 #include "output/table/report_table.h"
 #include "output/view/column_options.h"
 #include "output/view/view_tree.h"
 #include "platform/date_time.h"
-
-struct ReadingResult;
 
 // Three alignment buttons and two style buttons of one option group.
 struct OptionButtons {
@@ -60,6 +62,7 @@ class TAprosmOt : public QDialog {
     void SpeedButton18Click();
     void Button1Click();  // "Считать"
     void Button8Click();  // "Прервать"
+    void Button5Click();  // "Продолжить"
     void Button6Click();  // "Перечитать очередь задач "
     void PageControl1Change();
     // Data page and options.
@@ -71,6 +74,16 @@ class TAprosmOt : public QDialog {
     void LineButClick(OptionGroup group, int frame);
     void CheckBox6Click();  // "Добавить колонку с нумерацией"
     void ButtonOptionsClick();
+    void CheckBox3Click(bool on);  // "Особая шапка"
+    void ButtonPrepareClick();     // "Предпросмотр"
+    void Button2Click();           // "Сгенерировать имя"
+    void Button4Click();           // "Сохранить" (PDF)
+    // Special header page.
+    void AddCellClick();
+    void DelCellClick();
+    void SpawnCellsClick();
+    void OformCellsClick(int styleBit, int align);  // one of them is -1
+    const SpecialHeader& Header() const { return header_; }
     void Button10Click();  // "Применить ко всем модулям"
 
     // Left: page "Выбор отчета".
@@ -118,6 +131,7 @@ class TAprosmOt : public QDialog {
     QTabWidget* PageControl1;
     QWidget* TabConnection;
     QWidget* TabData;
+    QWidget* TabHeader;
     // Page "Подключение".
     QLabel* LabelName;
     QLabel* LabelSerial;
@@ -150,6 +164,16 @@ class TAprosmOt : public QDialog {
     QTextEdit* MemorHeader;
     QTableWidget* StringGrid1;
     QTextEdit* MemorFooter;
+    // Page "Особая шапка".
+    QToolButton* AddCell;
+    QToolButton* DelCell;
+    QToolButton* SpawnCells;
+    QToolButton* EditCell;
+    QToolButton* HeadAlign[3];
+    QToolButton* HeadBold;
+    QToolButton* HeadItalic;
+    QPushButton* Button9;  // "Убрать особую шапку"
+    QTableWidget* StringGridHead;
 
   protected:
     void showEvent(QShowEvent* event) override;  // FormShow
@@ -164,6 +188,7 @@ class TAprosmOt : public QDialog {
     QWidget* BuildTableOptions();
     QWidget* BuildConnectionPage();
     QWidget* BuildDataPage();
+    QWidget* BuildHeaderPage();
     OptionButtons MakeOptionButtons(const QString& title, OptionGroup group, bool withFrame);
 
     // Selection tree.
@@ -171,6 +196,7 @@ class TAprosmOt : public QDialog {
     void LoadSelectedReport(const QTreeWidgetItem* item);
     void ShowReportContext(int previousKind);
     // Reading.
+    ReadingResult ReadController(TDateTime start, TDateTime end, const TableProgress& progress);
     void ShowReadingResult(const ReadingResult& result);
     void SetPickerTimes(TDateTime time);
     TDateTime PickerTime(const QDateTimeEdit* picker) const;
@@ -184,11 +210,24 @@ class TAprosmOt : public QDialog {
     void ShowColumnStyle(int gridColumn);
     void ChangeGroupOptions(OptionGroup group, const std::function<void(OptionTriple&)>& change);
     void ResetView(bool datesToNow);
+    void LeaveReport();
+    // Special header page.
+    void ShowHeaderGrid();
+    void ShowHeaderPage(bool on);
+    HeaderRect SelectedHeaderRect() const;
+    void ShowHeaderCellState(int column, int row);
+    void HeaderTextChanged(int column, int row, const QString& text);
+    void HeaderGridColumnSized(int gridColumn, int width);
+    // Saves the options and the special header before the blank is printed or exported.
+    PrintState SavedPrintState();
     OptionButtons& ButtonsOf(OptionGroup group);
 
     std::vector<ViewTreeNode> tree_;
     int treeMode_ = tvModuleReport;
     ReportTable table_;
+    SpecialHeader header_;
+    std::string deviceId_;        // the controller's queue identifier of the last mismatch
+    std::string controllerName_;  // as the connection page shows it
     bool reading_ = false;
     bool fillingTree_ = false;
     bool fillingGrid_ = false;  // column widths set by the program are not stored

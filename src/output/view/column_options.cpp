@@ -32,11 +32,14 @@ bool SelectTableColumn(ReportRecords& records, const ReportTable& table, int gri
     return true;
 }
 
-bool SetTableColumnWidth(ReportRecords& records, ReportTable& table, int gridColumn, int width) {
+bool SetTableColumnWidth(ReportRecords& records, ReportTable& table, SpecialHeader& header,
+                         int gridColumn, int width) {
     if (!SelectTableColumn(records, table, gridColumn))
         return false;
     records.ColO.Width = width;
     table.Columns[gridColumn].Width = width;
+    if (static_cast<size_t>(gridColumn) + 1 < header.GridColWidths.size())
+        header.GridColWidths[gridColumn + 1] = width;
     return SaveColumnOptions(records);
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "output/header/special_header.h"
 #include "output/table/report_table.h"
 #include "reports/report_records.h"
 
@@ -18,10 +19,11 @@ OptionTriple& GroupTriple(ReportRecords& records, OptionGroup group);
 // false when the table has no such column.
 bool SelectTableColumn(ReportRecords& records, const ReportTable& table, int gridColumn);
 
-// Gives the column at gridColumn the width, or the options, in the table and in
-// records.ColO, and stores them in the module report file. False when there is no such
-// column or the file could not be written.
-bool SetTableColumnWidth(ReportRecords& records, ReportTable& table, int gridColumn, int width);
+// Gives the column at gridColumn the width (in the table, the special header's editing grid
+// and records.ColO), or the options (in the table and records.ColO), and stores them in the
+// module report file. False when there is no such column or the file could not be written.
+bool SetTableColumnWidth(ReportRecords& records, ReportTable& table, SpecialHeader& header,
+                         int gridColumn, int width);
 bool SetTableColumnOptions(ReportRecords& records, ReportTable& table, int gridColumn,
                            const OptionTriple& options);
 
