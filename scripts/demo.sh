@@ -29,6 +29,10 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     shot="$world/velorm-main-window.png"
     QT_QPA_PLATFORM=offscreen build/src/velorm --screenshot "$shot" 2> >(grep -v -e XDG_RUNTIME_DIR -e propagateSizeHints >&2)
     echo "Screenshot of the main window: $shot"
+    view="$world/velorm-report-view.png"
+    QT_QPA_PLATFORM=offscreen build/src/velorm --screenshot "$view" --view-report 07A1_1234/00000001 \
+        --from "2024-03-14 00:00" --to "2024-03-14 12:00" 2> >(grep -v -e XDG_RUNTIME_DIR -e propagateSizeHints >&2)
+    echo "Screenshot of the report view with the hourly report of the flash-disk module: $view"
     for module in 07A1_1234 07A1_5678; do
         echo
         echo "Hourly report of module $module ($(sed -n 's/^VS=0/controller over UDP/p; s/^VS=1/flash-disk directory/p' \

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <cstdio>
 
+#include "output/ui/report_view_screenshot.h"
 #include "platform/event_pump.h"
 #include "platform/format_settings.h"
 #include "platform/prompts.h"
@@ -19,12 +20,21 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Velorm");
 
     QString screenshot;
+    ViewScreenshotRequest view;
     const QStringList args = QCoreApplication::arguments();
     for (qsizetype i = 1; i < args.size(); ++i) {
         if (args[i] == "--screenshot" && i + 1 < args.size()) {
             screenshot = args[++i];
+        } else if (args[i] == "--view-report" && i + 1 < args.size()) {
+            view.Report = args[++i];
+        } else if (args[i] == "--from" && i + 1 < args.size()) {
+            view.From = args[++i];
+        } else if (args[i] == "--to" && i + 1 < args.size()) {
+            view.To = args[++i];
         } else {
-            std::fprintf(stderr, "usage: velorm [--screenshot FILE.png]\n");
+            std::fprintf(stderr,
+                         "usage: velorm [--screenshot FILE.png [--view-report MODULE/REPORT "
+                         "--from \"yyyy-MM-dd HH:mm\" --to \"yyyy-MM-dd HH:mm\"]]\n");
             return 2;
         }
     }
@@ -35,7 +45,9 @@ int main(int argc, char** argv) {
     SetPrompts(&prompts);
 
     CreateProgramWindows();
-    if (!screenshot.isEmpty())
+    if (!screenshot.isEmpty() && !view.Report.isEmpty())
+        TakeReportViewScreenshot(screenshot, view);
+    else if (!screenshot.isEmpty())
         TakeStartupScreenshot(screenshot);
     AppWindows().Form1->show();
     const int result = QApplication::exec();

@@ -103,6 +103,9 @@ bool WriteDescriptor(const DemoForm& form, const std::string& path, std::string&
     return SaveIni(ini, error);
 }
 
+constexpr int kDemoDateColumnWidth = 120;
+constexpr int kDemoValueColumnWidth = 80;
+
 // Archive parameters of the queue per archive kind (0 hourly, 1 daily, 2 monthly): parameter
 // number (the entry's Value1) -> number of records.
 using ArchiveParams = std::map<uint16_t, uint16_t>;
@@ -127,6 +130,10 @@ bool WriteModuleReport(const DemoForm& form, const std::vector<ArchiveParams>& k
     IniFile ini(path);
     EraseAllSections(ini);
     ini.WriteString(kSecReport, kKeyName, form.Name);
+    // Widths a user would have given the columns, so the date labels fit on screen and paper.
+    ini.WriteInteger(ColumnIdSection(kDateColumnId), kKeyColWidth, kDemoDateColumnWidth);
+    for (const DemoColumn& c : form.Columns)
+        ini.WriteInteger(ColumnIdSection(c.Id), kKeyColWidth, kDemoValueColumnWidth);
     for (size_t k = 0; k < kinds.size(); ++k) {
         bool assigned = false;
         for (const DemoColumn& c : form.Columns) {

@@ -208,9 +208,9 @@ void TAprosmOt::SpeedButton18Click() {
     DateStart->setDateTime(DateEnd->dateTime());
 }
 
-void TAprosmOt::SetPickerTimes(TDateTime time) {
-    DateStart->setDateTime(ToQDateTime(time));
-    DateEnd->setDateTime(ToQDateTime(time));
+void TAprosmOt::SetPickerTimes(TDateTime start, TDateTime end) {
+    DateStart->setDateTime(ToQDateTime(start));
+    DateEnd->setDateTime(ToQDateTime(end));
 }
 
 TDateTime TAprosmOt::PickerTime(const QDateTimeEdit* picker) const {

@@ -65,6 +65,8 @@ QWidget* TAprosmOt::BuildDataPage() {
     StringGrid1->setObjectName("StringGrid1");
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid1->verticalHeader()->hide();
+    StringGrid1->verticalHeader()->setDefaultSectionSize(StringGrid1->fontMetrics().height() + 6);
+    StringGrid1->setWordWrap(false);
     StringGrid1->horizontalHeader()->setSectionsClickable(true);
     connect(StringGrid1, &QTableWidget::cellClicked, this,
             [this](int, int column) { StringGrid1Click(column); });

@@ -142,3 +142,19 @@ void TAprosmOt::LoadSelectedReport(const QTreeWidgetItem* item) {
                                                   : -1;
     ShowReportContext(checked);
 }
+
+bool TAprosmOt::SelTreeNode(const std::string& moduleDir, const std::string& moduleReportPath) {
+    for (int t = 0; t < VSTR->topLevelItemCount(); ++t) {
+        QTreeWidgetItem* top = VSTR->topLevelItem(t);
+        for (int c = 0; c < top->childCount(); ++c) {
+            const ViewTreeNode& child = tree_[t].Children[c];
+            const std::string& dir =
+                treeMode_ == tvModuleReport ? tree_[t].Data.Path : child.Data.Path;
+            if (dir == moduleDir && child.Data.ModulePath == moduleReportPath) {
+                VSTR->setCurrentItem(top->child(c));
+                return true;
+            }
+        }
+    }
+    return false;
+}

@@ -44,7 +44,7 @@ TAprosmOt::TAprosmOt(QWidget* parent) : QDialog(parent) {
     FitWindowToWorkArea(this);
     GrOptRep->setEnabled(false);
     RadioHour->setChecked(true);
-    SetPickerTimes(Now());
+    SetPickerTimes(Now(), Now());
     SpeedButton1Click(ReadTreeViewType(Shell().SettingsFileName));
     PageControl1Change();
 }
@@ -101,7 +101,7 @@ void TAprosmOt::ResetView(bool datesToNow) {
     ReportRecords& records = CurrentReport();
     LeaveReport();
     if (datesToNow)
-        SetPickerTimes(Now());
+        SetPickerTimes(Now(), Now());
     ClearTable(table_);
     ShowTable();
     LabelrTitle->clear();

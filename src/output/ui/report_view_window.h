@@ -57,9 +57,12 @@ class TAprosmOt : public QDialog {
     void SpeedButton1Click(int mode);  // both mode buttons
     void Edit1Change();
     void VSTRFocusChanged();
+    // Focuses the node of the module directory's report file; false when the tree has none.
+    bool SelTreeNode(const std::string& moduleDir, const std::string& moduleReportPath);
     // Connection page.
     void RadioButtClick(int kind);
     void SpeedButton18Click();
+    void SetPickerTimes(TDateTime start, TDateTime end);
     void Button1Click();  // "Считать"
     void Button8Click();  // "Прервать"
     void Button5Click();  // "Продолжить"
@@ -198,7 +201,7 @@ class TAprosmOt : public QDialog {
     // Reading.
     ReadingResult ReadController(TDateTime start, TDateTime end, const TableProgress& progress);
     void ShowReadingResult(const ReadingResult& result);
-    void SetPickerTimes(TDateTime time);
+
     TDateTime PickerTime(const QDateTimeEdit* picker) const;
     // Data page.
     void ShowTable();
