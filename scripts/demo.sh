@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs what Velorm needs, builds it and starts velorm on a demo world in a throw-away
 # profile (the user's own settings are never touched), with velorm-sim answering as the demo
-# controller on UDP loopback while it runs. Without a display it saves a screenshot of the
-# main window (offscreen platform) and prints the reports of the flash-disk module and of the
-# controller module.
+# controller on UDP loopback while it runs. Without a display it saves screenshots (offscreen
+# platform) of the main window and of the report view window with the hourly report of each
+# demo module read, and prints the reports of the flash-disk module and of the controller
+# module.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib/common.sh
@@ -29,10 +30,12 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     shot="$world/velorm-main-window.png"
     QT_QPA_PLATFORM=offscreen build/src/velorm --screenshot "$shot" 2> >(grep -v -e XDG_RUNTIME_DIR -e propagateSizeHints >&2)
     echo "Screenshot of the main window: $shot"
-    view="$world/velorm-report-view.png"
-    QT_QPA_PLATFORM=offscreen build/src/velorm --screenshot "$view" --view-report 07A1_1234/00000001 \
-        --from "2024-03-14 00:00" --to "2024-03-14 12:00" 2> >(grep -v -e XDG_RUNTIME_DIR -e propagateSizeHints >&2)
-    echo "Screenshot of the report view with the hourly report of the flash-disk module: $view"
+    for module in 07A1_1234 07A1_5678; do
+        view="$world/velorm-report-view-$module.png"
+        QT_QPA_PLATFORM=offscreen build/src/velorm --screenshot "$view" --view-report "$module/00000001" \
+            --from "2024-03-14 00:00" --to "2024-03-14 12:00" 2> >(grep -v -e XDG_RUNTIME_DIR -e propagateSizeHints >&2)
+        echo "Screenshot of the report view with the hourly report of module $module: $view"
+    done
     for module in 07A1_1234 07A1_5678; do
         echo
         echo "Hourly report of module $module ($(sed -n 's/^VS=0/controller over UDP/p; s/^VS=1/flash-disk directory/p' \
