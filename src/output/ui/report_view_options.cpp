@@ -3,6 +3,7 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -141,12 +142,23 @@ QWidget* TAprosmOt::BuildOptionsPage() {
     panelLayout->addWidget(OptionPages);
     OptionsPanel->hide();
 
+    // The panels are taller than a small screen; they scroll.
+    auto* scroll = new QScrollArea(page);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* scrolled = new QWidget(scroll);
+    auto* scrolledLayout = new QVBoxLayout(scrolled);
+    scrolledLayout->setContentsMargins(0, 0, 0, 0);
+    scrolledLayout->addWidget(ButtonOptions);
+    scrolledLayout->addWidget(OptionsPanel);
+    scrolledLayout->addStretch();
+    scroll->setWidget(scrolled);
+
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(ButtonPrepare);
     layout->addWidget(pdf);
-    layout->addWidget(ButtonOptions);
-    layout->addWidget(OptionsPanel);
-    layout->addStretch();
+    layout->addWidget(scroll, 1);
     return page;
 }
 
@@ -176,7 +188,7 @@ QWidget* TAprosmOt::BuildGeneralOptions() {
         ComboBox3->addItem(name);
     connect(ComboBox3, &QComboBox::activated, this,
             [](int index) { CurrentReport().RepO.FontNameIndex = index; });
-    auto* orientation = new QHBoxLayout;
+    auto* orientation = new QVBoxLayout;
     orientation->addWidget(RadioPortrait);
     orientation->addWidget(RadioLandscape);
     auto* setupLayout = new QFormLayout(pageSetup);

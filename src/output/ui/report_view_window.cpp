@@ -17,12 +17,12 @@ TAprosmOt::TAprosmOt(QWidget* parent) : QDialog(parent) {
     resize(1100, 720);
 
     LeftPages = new QTabWidget(this);
+    LeftPages->setUsesScrollButtons(false);
     GrTreeRep = BuildTreePage();
     GrOptRep = BuildOptionsPage();
-    LeftPages->addTab(GrTreeRep, "Выбор отчета");
-    LeftPages->addTab(GrOptRep, "Параметры отчета");
 
     PageControl1 = new QTabWidget(this);
+    PageControl1->setUsesScrollButtons(false);
     TabConnection = BuildConnectionPage();
     TabData = BuildDataPage();
     PageControl1->addTab(TabConnection, "Подключение");
@@ -36,7 +36,7 @@ TAprosmOt::TAprosmOt(QWidget* parent) : QDialog(parent) {
     splitter->addWidget(LeftPages);
     splitter->addWidget(PageControl1);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({330, 770});
+    splitter->setSizes({390, 710});
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(splitter);
 
@@ -83,10 +83,14 @@ void TAprosmOt::done(int result) {
 }
 
 void TAprosmOt::PageControl1Change() {
+    // The left side holds one page at a time; the other is taken out of the tab bar.
     const bool connection = PageControl1->currentWidget() == TabConnection;
-    LeftPages->setTabVisible(0, connection);
-    LeftPages->setTabVisible(1, !connection);
-    LeftPages->setCurrentIndex(connection ? 0 : 1);
+    QWidget* shown = connection ? GrTreeRep : GrOptRep;
+    if (LeftPages->currentWidget() == shown)
+        return;
+    LeftPages->clear();
+    LeftPages->addTab(shown, connection ? "Выбор отчета" : "Параметры отчета");
+    (connection ? GrOptRep : GrTreeRep)->hide();
 }
 
 void TAprosmOt::LeaveReport() {
