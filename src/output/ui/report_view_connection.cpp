@@ -224,7 +224,10 @@ void TAprosmOt::Button1Click() {
     reading_ = true;
     Button1->setEnabled(false);
     Button8->setEnabled(true);
+    // Events are handled while the reading waits: nothing that changes the records may run.
     GrTreeRep->setEnabled(false);
+    GrOptRep->setEnabled(false);
+    Panel3->hide();
     ReportRecords& records = CurrentReport();
     SaveReportSettings(records);
 
@@ -244,6 +247,7 @@ void TAprosmOt::Button1Click() {
     }
 
     GrTreeRep->setEnabled(true);
+    GrOptRep->setEnabled(records.Loaded);
     Button1->setEnabled(true);
     Button8->setEnabled(false);
     reading_ = false;
