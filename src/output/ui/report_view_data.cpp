@@ -171,8 +171,10 @@ void TAprosmOt::ShowSelectedColumn(int gridColumn) {
 }
 
 void TAprosmOt::StringGrid1HeaderSized(int column, int width) {
-    if (!SetTableColumnWidth(CurrentReport(), table_, header_, column, width))
+    if (!SelectTableColumn(CurrentReport(), table_, column))
         return;
+    if (!SetTableColumnWidth(CurrentReport(), table_, header_, column, width))
+        TellWriteFailure();
     ShowSelectedColumn(column);
 }
 
@@ -180,10 +182,12 @@ void TAprosmOt::SpeedButton19Click() {
     const auto column = ParseWholeNumber(Edit3->text().toStdString());
     const auto width = ParseWholeNumber(Edit2->text().toStdString());
     if (!column || !width || *width < kMinColumnWidth || *width > kMaxColumnWidth ||
-        !SetTableColumnWidth(CurrentReport(), table_, header_, *column, *width)) {
+        !SelectTableColumn(CurrentReport(), table_, *column)) {
         CurrentPrompts().Message("Velorm: Сообщение", "Выберите колонку");
         return;
     }
+    if (!SetTableColumnWidth(CurrentReport(), table_, header_, *column, *width))
+        TellWriteFailure();
     fillingGrid_ = true;
     StringGrid1->setColumnWidth(*column, *width);
     fillingGrid_ = false;

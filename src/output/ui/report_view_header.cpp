@@ -194,8 +194,10 @@ void TAprosmOt::HeaderTextChanged(int column, int row, const QString& text) {
 }
 
 void TAprosmOt::HeaderGridColumnSized(int gridColumn, int width) {
-    if (!HeaderColumnResized(header_, table_, CurrentReport(), gridColumn, width))
+    if (gridColumn > static_cast<int>(table_.Columns.size()))
         return;
+    if (!HeaderColumnResized(header_, table_, CurrentReport(), gridColumn, width))
+        TellWriteFailure();
     fillingGrid_ = true;
     StringGrid1->setColumnWidth(gridColumn - 1, width);
     fillingGrid_ = false;

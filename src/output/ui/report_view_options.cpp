@@ -315,7 +315,8 @@ void TAprosmOt::ChangeGroupOptions(OptionGroup group,
             return;
         OptionTriple options = records.ColO.Options;
         change(options);
-        SetTableColumnOptions(records, table_, *column, options);
+        if (!SetTableColumnOptions(records, table_, *column, options))
+            TellWriteFailure();
     } else {
         change(GroupTriple(records, group));
     }

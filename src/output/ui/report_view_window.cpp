@@ -7,6 +7,7 @@
 #include <QSignalBlocker>
 
 #include "output/header/header_session.h"
+#include "platform/prompts.h"
 #include "reports/report_records.h"
 #include "reports/report_settings.h"
 #include "shell/program_state.h"
@@ -95,10 +96,18 @@ void TAprosmOt::PageControl1Change() {
 
 void TAprosmOt::LeaveReport() {
     const ReportRecords& records = CurrentReport();
-    SaveReportSettings(records);
-    SaveHeaderOnLeaving(header_, records);
+    const bool saved = SaveReportSettings(records);
+    if (!SaveHeaderOnLeaving(header_, records) || !saved)
+        TellWriteFailure();
     header_ = SpecialHeader{};
     ShowHeaderGrid();
+}
+
+void TAprosmOt::TellWriteFailure() {
+    CurrentPrompts().Message(
+        "Velorm: Сообщение",
+        "Не удалось сохранить настройки отчета в файл " + CurrentReport().RepI.ModuleReportPath,
+        PromptIcon::Error);
 }
 
 void TAprosmOt::ResetView(bool datesToNow) {

@@ -214,6 +214,8 @@ class TAprosmOt : public QDialog {
     void ChangeGroupOptions(OptionGroup group, const std::function<void(OptionTriple&)>& change);
     void ResetView(bool datesToNow);
     void LeaveReport();
+    // Tells the user that the module report file could not be written.
+    void TellWriteFailure();
     // Special header page.
     void ShowHeaderGrid();
     void ShowHeaderPage(bool on);
