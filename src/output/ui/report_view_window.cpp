@@ -43,6 +43,7 @@ TAprosmOt::TAprosmOt(QWidget* parent) : QDialog(parent) {
 
     LabelError->clear();
     FitWindowToWorkArea(this);
+    CurrentReport() = ReportRecords{};  // the window starts with empty records
     GrOptRep->setEnabled(false);
     RadioHour->setChecked(true);
     SetPickerTimes(Now(), Now());
