@@ -3,7 +3,6 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "comm/device/device_link.h"

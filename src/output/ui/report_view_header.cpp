@@ -69,6 +69,7 @@ QWidget* TAprosmOt::BuildHeaderPage() {
     StringGridHead->setObjectName("StringGridHead");
     StringGridHead->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGridHead->verticalHeader()->hide();
+    StringGridHead->setWordWrap(false);
     connect(StringGridHead, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
         if (!fillingGrid_ && item->column() > 0)
             HeaderTextChanged(item->column() - 1, item->row(), item->text());

@@ -1,7 +1,6 @@
 // The report view window's page "Параметры отчета": the option panels "Общие" and "Таблица",
 // their handlers, and putting a loaded report's options into the controls.
 #include <QFormLayout>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QScrollArea>
 #include <QSignalBlocker>

@@ -6,7 +6,6 @@
 
 #include "output/ui/report_view_window.h"
 #include "reports/report_records.h"
-#include "shell/exchange_log.h"
 #include "shell/program_state.h"
 
 namespace {
