@@ -49,9 +49,7 @@ class TAprosmOt : public QDialog {
     ~TAprosmOt() override;  // FreeAll
 
     const ReportTable& Table() const { return table_; }
-    const std::vector<ViewTreeNode>& TreeNodes() const { return tree_; }
     int TreeMode() const { return treeMode_; }
-    bool Reading() const { return reading_; }
 
     // Selection tree.
     void SpeedButton1Click(int mode);  // both mode buttons
@@ -86,7 +84,6 @@ class TAprosmOt : public QDialog {
     void DelCellClick();
     void SpawnCellsClick();
     void OformCellsClick(int styleBit, int align);  // one of them is -1
-    const SpecialHeader& Header() const { return header_; }
     void Button10Click();  // "Применить ко всем модулям"
 
     // Left: page "Выбор отчета".
