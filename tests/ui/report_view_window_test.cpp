@@ -357,6 +357,17 @@ TEST_F(ReportViewTest, SpecialHeaderWithAMergedCellIsSavedLoadedAndPrinted) {
     EXPECT_EQ(w_->StringGridHead->columnSpan(0, 2), 2);
     EXPECT_EQ(w_->StringGridHead->item(0, 2)->text().toStdString(), "Тепловая энергия");
 
+    // The numbering column comes into the header merged over its rows, and goes again.
+    const int gridColumns = w_->StringGridHead->columnCount();
+    w_->CheckBox6->click();
+    ASSERT_EQ(w_->StringGridHead->columnCount(), gridColumns + 1);
+    EXPECT_EQ(w_->StringGridHead->horizontalHeaderItem(1)->text().toStdString(), "№");
+    EXPECT_EQ(w_->StringGridHead->rowSpan(0, 1), 2);
+    EXPECT_EQ(w_->StringGridHead->columnSpan(0, 3), 2);
+    w_->CheckBox6->click();
+    EXPECT_EQ(w_->StringGridHead->columnCount(), gridColumns);
+    EXPECT_EQ(w_->StringGridHead->columnSpan(0, 2), 2);
+
     PreparedReport printed;
     WhenShown(w_, [&] {
         w_->ButtonPrepare->click();
