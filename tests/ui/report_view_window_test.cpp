@@ -4,14 +4,22 @@
 
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <QApplication>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QTimer>
 #include <algorithm>
 #include <memory>
 
+#include "comm/device/device_link.h"
 #include "output/table/result_codes.h"
 #include "output/ui/preview_window.h"
+#include "platform/event_pump.h"
 #include "platform/files.h"
 #include "platform/format_settings.h"
 #include "platform/ini_file.h"
@@ -319,6 +327,38 @@ TEST_F(ControllerViewTest, ExchangeFailureIsShownInAMessageBoxToo) {
     ASSERT_FALSE(prompts_.History().empty());
     EXPECT_EQ(prompts_.History().back().caption, "Velorm: Сообщение");
     EXPECT_TRUE(w_->Button1->isEnabled());
+}
+
+TEST_F(ControllerViewTest, StopButtonWorksWhileTheReadingWaits) {
+    // A UDP socket that takes the requests and never answers.
+    const int fd = socket(AF_INET, SOCK_DGRAM, 0);
+    ASSERT_GE(fd, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    ASSERT_EQ(bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length), 0);
+    IniFile link(world_.reports.Controller.LinkPath);
+    link.WriteInteger("Link", "Port", ntohs(address.sin_port));
+    ASSERT_TRUE(link.Save());
+
+    SetEventPump([] { QCoreApplication::processEvents(); });
+    bool sawReading = false;
+    QTimer::singleShot(100, w_, [&] {
+        sawReading =
+            !w_->Button1->isEnabled() && w_->Button8->isEnabled() && !w_->GrTreeRep->isEnabled();
+        w_->Button8->click();
+    });
+    ReadControllerHourly();
+    SetEventPump(nullptr);
+    close(fd);
+    EXPECT_TRUE(sawReading);
+    EXPECT_TRUE(StopRequested());
+    EXPECT_FALSE(w_->LabelError->text().isEmpty());
+    EXPECT_TRUE(w_->Button1->isEnabled());
+    EXPECT_FALSE(w_->Button8->isEnabled());
+    EXPECT_TRUE(w_->GrTreeRep->isEnabled());
 }
 
 TEST_F(ReportViewTest, SpecialHeaderWithAMergedCellIsSavedLoadedAndPrinted) {
