@@ -382,8 +382,13 @@ void TAprosmOt::ApplyOptionsToControls() {
         DirectoryEdit1->setText(QString::fromStdString(o.PdfDir));
         Edit4->setText(QString::fromStdString(o.PdfFileName));
         ShowTexts();
-        ComboBox3->setCurrentIndex(o.FontNameIndex);
-        ComboBox2->setCurrentIndex(o.FontSizeIndex);
+        // A stored index out of the lists prints with the default font; the boxes show it so.
+        const auto shown = [](int index, int count, int fallback) {
+            return index >= 0 && index < count ? index : fallback;
+        };
+        ComboBox3->setCurrentIndex(shown(o.FontNameIndex, ComboBox3->count(), 0));
+        ComboBox2->setCurrentIndex(
+            shown(o.FontSizeIndex, ComboBox2->count(), kDefaultFontSizeIndex));
         (o.Portrait ? RadioPortrait : RadioLandscape)->setChecked(true);
         ComboBox1->setCurrentIndex(o.PageNumber);
     }
