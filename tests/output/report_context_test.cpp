@@ -70,17 +70,20 @@ TEST_F(ReportContextTest, OffersTheKindsTheReportAndTheFilesAllow) {
         SetKinds(c.h, c.d, c.m);
         const std::string monthFile = JoinPath(world.flashDir, "ARC_0001C.MNS");
         const std::string hidden = JoinPath(world.flashDir, "ARC_0001C.old");
-        if (!c.monthFiles)
+        if (!c.monthFiles) {
             ASSERT_EQ(std::rename(monthFile.c_str(), hidden.c_str()), 0);
+        }
         const ReportContext got = LoadReportContext(records, c.previous);
-        if (!c.monthFiles)
+        if (!c.monthFiles) {
             ASSERT_EQ(std::rename(hidden.c_str(), monthFile.c_str()), 0);
+        }
         EXPECT_EQ(got.KindEnabled, c.enabled);
         EXPECT_EQ(got.Kind, c.kind);
         EXPECT_EQ(got.CanRead, c.kind >= 0);
         EXPECT_EQ(got.Error, c.error);
-        if (c.kind >= 0)
+        if (c.kind >= 0) {
             EXPECT_EQ(records.RepI.ArchiveKind, c.kind);
+        }
     }
 }
 

@@ -17,9 +17,11 @@ std::string DemoModules::CopyModule(const std::string& name) {
         const std::string to = JoinPath(target, sub);
         std::string message;
         EXPECT_TRUE(CreateDirectoryPath(to, message)) << message;
-        for (const DirEntry& e : ListDirectory(from))
-            if (!e.isDirectory)
+        for (const DirEntry& e : ListDirectory(from)) {
+            if (!e.isDirectory) {
                 EXPECT_TRUE(CopyFileOverwrite(JoinPath(from, e.name), JoinPath(to, e.name)));
+            }
+        }
     }
     return target;
 }
