@@ -15,8 +15,11 @@ struct Command {
 
 const Command kCommands[] = {
     {"demo", "demo --out DIR [--settings FILE]",
-     "write the demo world into DIR (configuration database as directory and zip, report-forms\n   "
-     "   and modules directories) and, with --settings, a settings file pointing at it",
+     "write the demo world into DIR (configuration database as directory and zip, report-forms\n"
+     "      and modules directories: a module read from the demo flash disk, a module read from\n"
+     "      a controller on UDP 127.0.0.1:47011, and velorm-sim.json, the configuration that\n"
+     "      makes velorm-sim answer as that controller) and, with --settings, a settings file\n"
+     "      pointing at it",
      RunDemoCommand},
     {"inspect",
      "inspect alg|mod|tsk FILE [--db PATH] [--json]\n  inspect archive FILE [--block ID --from "
@@ -34,7 +37,8 @@ const Command kCommands[] = {
      "      tab-separated, or write it as CSV (\";\", UTF-8 with a byte-order mark) or as the\n"
      "      PDF blank the view window saves (title, header, table, signature field).\n"
      "      TIME is \"yyyy-mm-dd hh:nn\"; NAME is the module report file or its base name;\n"
-     "      DIR of --module may be a directory of the modules directory. --settings names the\n"
+     "      --module is a directory, or a directory name in the modules directory. --settings "
+     "names the\n"
      "      program's settings file, whose report-forms and modules directories and database\n"
      "      --reports-dir, --modules-dir and --db replace; the database is opened as the program\n"
      "      has it open. For a controller: --timeout S and --repeats N replace the link's "

@@ -38,7 +38,7 @@ expect_code 13 "Не совпали идентификаторы очереди 
 grep -q "^ID (из прибора): 44332211$" "$out/err"
 grep -q "^ID (сохраненный): $" "$out/err"
 grep -q "ID сохраненной очереди задач и ID из прибора не совпали" "$out/err"
-! grep -q "^realId" "$link"
+if grep -q "^realId" "$link"; then echo "a refused reading wrote realId" >&2; exit 1; fi
 
 "$cli" report "${args[@]}" --accept-id >"$out/table.tsv"
 grep -q "^realId=44332211" "$link"

@@ -211,6 +211,26 @@ TEST_F(ControllerFlow, AModuleThatDoesNotAnswerIsNotFound) {
     EXPECT_EQ(Device().Exchange, nullptr);
 }
 
+TEST_F(ControllerFlow, ReadsThroughTheAdapterTheLinkNames) {
+    config.adapter = sim::SimAdapter{0x20, 0x0700, 0x4000, true};
+    StartSim();
+    reading.RepeatsText = "1";
+    IniFile link(module.LinkPath);
+    link.WriteString("Link", "NNum", "$20");
+    ASSERT_TRUE(link.Save());
+    ControllerOutcome outcome = Read(kFrom, kTo);
+    ASSERT_EQ(outcome.Result.Code, 0) << outcome.Result.Message << " / " << outcome.ExchangeError;
+    EXPECT_EQ(table.RowCount(), 12 + 2);
+
+    link.WriteString("Link", "NNum", "$21");
+    ASSERT_TRUE(link.Save());
+    outcome = Read(kFrom, kTo);
+    EXPECT_EQ(outcome.Result.Code, -rrNoAdapter);
+    EXPECT_EQ(outcome.Result.Message, "Нет подключения к адаптеру");
+    EXPECT_TRUE(outcome.ExchangeError.ends_with(" от адаптера с сетевым номером 21"))
+        << outcome.ExchangeError;
+}
+
 TEST_F(ControllerFlow, NothingListeningGivesNoLinkOrNoModule) {
     StartSim();
     server->Stop();
