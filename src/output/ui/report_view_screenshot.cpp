@@ -7,6 +7,8 @@
 #include <QTimer>
 #include <cstdio>
 #include <memory>
+#include <optional>
+#include <utility>
 
 #include "output/ui/report_view_window.h"
 #include "platform/files.h"
