@@ -15,6 +15,7 @@
 #include "platform/files.h"
 #include "platform/ini_file.h"
 #include "reports/hex_values.h"
+#include "reports/option_triple.h"
 #include "reports/report_keys.h"
 #include "reports/report_numbers.h"
 #include "reports/text_sections.h"
@@ -120,6 +121,19 @@ std::vector<ArchiveParams> QueueArchiveParams(const Task_CL& queue) {
     return kinds;
 }
 
+// The look of a signed blank: a centred bold title and table header, a bold summary row in a
+// bold frame, the date column wide enough for its labels, values right-aligned.
+void WriteDemoAppearance(IniFile& ini, const DemoForm& form) {
+    WriteOptionTriple(ini, "TitleOpt", {taCenter, kStyleBold, flNormal});
+    WriteOptionTriple(ini, "TabHeadOpt", {taCenter, kStyleBold, flNormal});
+    WriteOptionTriple(ini, "SummaryOpt", {taLeft, kStyleBold, flBold});
+    ini.WriteInteger(ColumnIdSection(kDateColumnId), kKeyColWidth, 120);
+    for (const DemoColumn& c : form.Columns) {
+        ini.WriteInteger(ColumnIdSection(c.Id), kKeyColWidth, 80);
+        WriteOptionTriple(ini, ColumnIdSection(c.Id), {taRight, 0, flNormal});
+    }
+}
+
 bool WriteModuleReport(const DemoForm& form, const std::vector<ArchiveParams>& kinds,
                        const std::string& path, std::string& error) {
     static const char* const kTypeKeys[] = {kKeyTypeH, kKeyTypeD, kKeyTypeM};
@@ -127,6 +141,7 @@ bool WriteModuleReport(const DemoForm& form, const std::vector<ArchiveParams>& k
     IniFile ini(path);
     EraseAllSections(ini);
     ini.WriteString(kSecReport, kKeyName, form.Name);
+    WriteDemoAppearance(ini, form);
     for (size_t k = 0; k < kinds.size(); ++k) {
         bool assigned = false;
         for (const DemoColumn& c : form.Columns) {
