@@ -15,6 +15,7 @@
 #include "platform/files.h"
 #include "platform/ini_file.h"
 #include "reports/hex_values.h"
+#include "reports/option_triple.h"
 #include "reports/report_keys.h"
 #include "reports/report_numbers.h"
 #include "reports/text_sections.h"
@@ -103,9 +104,6 @@ bool WriteDescriptor(const DemoForm& form, const std::string& path, std::string&
     return SaveIni(ini, error);
 }
 
-constexpr int kDemoDateColumnWidth = 120;
-constexpr int kDemoValueColumnWidth = 80;
-
 // Archive parameters of the queue per archive kind (0 hourly, 1 daily, 2 monthly): parameter
 // number (the entry's Value1) -> number of records.
 using ArchiveParams = std::map<uint16_t, uint16_t>;
@@ -123,6 +121,19 @@ std::vector<ArchiveParams> QueueArchiveParams(const Task_CL& queue) {
     return kinds;
 }
 
+// The look of a signed blank: a centred bold title and table header, a bold summary row in a
+// bold frame, the date column wide enough for its labels, values right-aligned.
+void WriteDemoAppearance(IniFile& ini, const DemoForm& form) {
+    WriteOptionTriple(ini, "TitleOpt", {taCenter, kStyleBold, flNormal});
+    WriteOptionTriple(ini, "TabHeadOpt", {taCenter, kStyleBold, flNormal});
+    WriteOptionTriple(ini, "SummaryOpt", {taLeft, kStyleBold, flBold});
+    ini.WriteInteger(ColumnIdSection(kDateColumnId), kKeyColWidth, 120);
+    for (const DemoColumn& c : form.Columns) {
+        ini.WriteInteger(ColumnIdSection(c.Id), kKeyColWidth, 80);
+        WriteOptionTriple(ini, ColumnIdSection(c.Id), {taRight, 0, flNormal});
+    }
+}
+
 bool WriteModuleReport(const DemoForm& form, const std::vector<ArchiveParams>& kinds,
                        const std::string& path, std::string& error) {
     static const char* const kTypeKeys[] = {kKeyTypeH, kKeyTypeD, kKeyTypeM};
@@ -130,10 +141,7 @@ bool WriteModuleReport(const DemoForm& form, const std::vector<ArchiveParams>& k
     IniFile ini(path);
     EraseAllSections(ini);
     ini.WriteString(kSecReport, kKeyName, form.Name);
-    // Widths a user would have given the columns, so the date labels fit on screen and paper.
-    ini.WriteInteger(ColumnIdSection(kDateColumnId), kKeyColWidth, kDemoDateColumnWidth);
-    for (const DemoColumn& c : form.Columns)
-        ini.WriteInteger(ColumnIdSection(c.Id), kKeyColWidth, kDemoValueColumnWidth);
+    WriteDemoAppearance(ini, form);
     for (size_t k = 0; k < kinds.size(); ++k) {
         bool assigned = false;
         for (const DemoColumn& c : form.Columns) {

@@ -137,6 +137,9 @@ TEST_F(SpecialHeaderTest, HeaderIsSavedOnlyForALoadedReportWithTheOptionOn) {
     vanished.RepI.ModuleReportPath = dir_ / "gone/Reports/00000012.ini";
     EXPECT_FALSE(SaveHeader(header_, vanished));
     EXPECT_FALSE(DirectoryExists(dir_ / "gone"));
+    // Nor is a deleted module report file made anew for the numbering column's style.
+    EXPECT_FALSE(WriteExtraColStyle(dir_ / "mod/Reports/deleted.ini", {1, 1}));
+    EXPECT_FALSE(FileExists(dir_ / "mod/Reports/deleted.ini"));
 }
 
 TEST_F(SpecialHeaderTest, HeaderOfATableThatGainedAColumnIsNotLoaded) {

@@ -140,7 +140,8 @@ TEST(PdfNaming, NamesFromControllerAndPeriod) {
     start += 10.0 / 24;
     SetUpRows(table, records, start, end);
     ASSERT_EQ(table.Periods, 2);
-    const std::string period = "25.11.15 10_00 - 25.11.15 11_00.pdf";
+    // Hourly labels keep their blanks between date and hour.
+    const std::string period = "25.11.15   10_00 - 25.11.15   11_00.pdf";
     EXPECT_EQ(PeriodFileName(table), period);
     EXPECT_EQ(GeneratePdfName(table, "Kx", 0x00A1), "Kx (00A1) " + period);
     EXPECT_EQ(GeneratePdfName(table, "Цех/2", 0xBEEF), "Цех_2 (BEEF) " + period);

@@ -103,6 +103,8 @@ ExtraColStyle ReadExtraColStyle(const std::string& moduleReportPath) {
 }
 
 bool WriteExtraColStyle(const std::string& moduleReportPath, const ExtraColStyle& style) {
+    if (!FileExists(moduleReportPath))  // never makes a module report file of its own
+        return false;
     IniFile ini(moduleReportPath);
     ini.WriteInteger(kSecExtraCol, "fstyle", style.fstyle);
     ini.WriteInteger(kSecExtraCol, "align", style.align);

@@ -25,4 +25,5 @@ bool SaveHeader(const SpecialHeader& header, const ReportRecords& records);
 
 // ExtraCol/fstyle and ExtraCol/align of the module report file (0 when absent).
 ExtraColStyle ReadExtraColStyle(const std::string& moduleReportPath);
+// False when the module report file is missing or could not be written.
 bool WriteExtraColStyle(const std::string& moduleReportPath, const ExtraColStyle& style);

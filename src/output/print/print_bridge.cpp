@@ -1,6 +1,7 @@
 // The print cursor, its datasets and the value callback of the blank.
 #include "output/print/print_bridge.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "output/engine/prepare_report.h"
@@ -101,8 +102,16 @@ ReportValue PrintBridge::HeaderValue(const std::string& name) const {
         return {};
     if (name == "kText")
         return cell->text;
-    if (name == "kWidth")
-        return Int(HeaderCellWidth(*header_, cursor_.column, cursor_.headerRow));
+    if (name == "kWidth") {
+        // The header grid's columns follow the table's widths; summing the table's keeps the
+        // header lined up with the body even before the grid has caught up with a resize.
+        const int end =
+            std::min(cursor_.column + std::max(cell->colspan, 1), int(state_.Table.Columns.size()));
+        int width = 0;
+        for (int c = cursor_.column; c < end; ++c)
+            width += state_.Table.Columns[size_t(c)].Width;
+        return Int(width);
+    }
     if (name == "kHeight")
         return Int(HeaderCellHeight(*header_, cursor_.column, cursor_.headerRow, headerRowHeight_));
     if (name == "kVis")

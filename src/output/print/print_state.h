@@ -2,8 +2,8 @@
 // texts shown above and below the table, the special header and the module's identity.
 #pragma once
 
-#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "output/header/special_header.h"
 #include "output/table/report_table.h"
