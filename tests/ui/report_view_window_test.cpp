@@ -173,8 +173,8 @@ TEST_F(ReportViewTest, FlashReadingFillsTheGrid) {
 TEST_F(ReportViewTest, OptionsAreStoredAndShownAgain) {
     ReadHourly();
     ASSERT_TRUE(CurrentReport().Loaded);
-    w_->GrTitle.Align[taCenter]->click();
-    w_->GrTitle.Bold->click();
+    w_->GrTitle.Align[taRight]->click();
+    w_->GrTitle.Italic->click();  // the demo title is bold already
     w_->GrTabHead.Frame->setCurrentIndex(1);
     emit w_->GrTabHead.Frame->activated(1);
     w_->CheckBoxZavN->click();
@@ -183,20 +183,21 @@ TEST_F(ReportViewTest, OptionsAreStoredAndShownAgain) {
     w_->StringGrid1->horizontalHeader()->resizeSection(2, 133);
     EXPECT_EQ(w_->Edit3->text().toStdString(), "2");
     EXPECT_EQ(w_->Edit2->text().toStdString(), "133");
-    w_->GrColumn.Align[taRight]->click();
+    w_->GrColumn.Align[taCenter]->click();
+    EXPECT_TRUE(w_->LabelrTitle->font().italic());
     EXPECT_TRUE(w_->LabelrTitle->font().bold());
 
     // Column changes are in the file at once; the rest when the report is left.
     const int id = w_->Table().Ids.Ids[3];
     IniFile stored(ModuleReport("00000001.ini"));
     EXPECT_EQ(stored.ReadInteger(ColumnIdSection(id), kKeyColWidth, 0), 133);
-    EXPECT_EQ(stored.ReadInteger(ColumnIdSection(id), "a", 0), taRight);
+    EXPECT_EQ(stored.ReadInteger(ColumnIdSection(id), "a", 0), taCenter);
     SelectReport(1);
     EXPECT_FALSE(CurrentReport().Loaded);
     EXPECT_EQ(w_->StringGrid1->columnCount(), 0);
     const IniFile left(ModuleReport("00000001.ini"));
-    EXPECT_EQ(left.ReadInteger("TitleOpt", "a", 0), taCenter);
-    EXPECT_EQ(left.ReadInteger("TitleOpt", "s", 0), kStyleBold);
+    EXPECT_EQ(left.ReadInteger("TitleOpt", "a", 0), taRight);
+    EXPECT_EQ(left.ReadInteger("TitleOpt", "s", 0), kStyleBold | kStyleItalic);
     EXPECT_EQ(left.ReadInteger("TabHeadOpt", "r", 0), flBold);
     EXPECT_EQ(left.ReadInteger(kSecReport, "ZavN", 0), 1);
     EXPECT_EQ(left.ReadInteger(kSecReport, "FontStyle", 0), 8);
@@ -204,15 +205,16 @@ TEST_F(ReportViewTest, OptionsAreStoredAndShownAgain) {
     // Reading the report again shows every option in the controls.
     w_->CheckBoxZavN->setChecked(false);
     ReadHourly();
-    EXPECT_TRUE(w_->GrTitle.Align[taCenter]->isChecked());
+    EXPECT_TRUE(w_->GrTitle.Align[taRight]->isChecked());
     EXPECT_TRUE(w_->GrTitle.Bold->isChecked());
+    EXPECT_TRUE(w_->GrTitle.Italic->isChecked());
     EXPECT_EQ(w_->GrTabHead.Frame->currentIndex(), 1);
     EXPECT_TRUE(w_->CheckBoxZavN->isChecked());
     EXPECT_EQ(w_->ComboBox2->currentIndex(), 8);
     EXPECT_EQ(w_->StringGrid1->columnWidth(2), 133);
     EXPECT_EQ(w_->StringGrid1->item(0, 2)->textAlignment() & Qt::AlignHorizontal_Mask,
-              Qt::AlignRight);
-    EXPECT_EQ(w_->LabelrTitle->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+              Qt::AlignHCenter);
+    EXPECT_EQ(w_->LabelrTitle->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
 }
 
 TEST_F(ReportViewTest, ColumnWidthEntryAndNumberingColumn) {
