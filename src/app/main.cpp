@@ -1,7 +1,6 @@
 // velorm: the desktop program.
 #include <QApplication>
 #include <QCoreApplication>
-#include <QLocale>
 #include <QStringList>
 #include <cstdio>
 
@@ -9,7 +8,6 @@
 #include "platform/event_pump.h"
 #include "platform/format_settings.h"
 #include "platform/prompts.h"
-#include "shell/ui/locale_format.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/program_windows.h"
 #include "shell/ui/qt_prompts.h"
@@ -39,7 +37,7 @@ int main(int argc, char** argv) {
         }
     }
 
-    CurrentFormatSettings() = FormatSettingsOf(QLocale::system());
+    CurrentFormatSettings() = SystemFormatSettings();
     SetEventPump([] { QCoreApplication::processEvents(); });
     QtPrompts prompts;
     SetPrompts(&prompts);

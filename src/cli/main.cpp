@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "platform/format_settings.h"
 
 namespace {
 
@@ -70,6 +71,8 @@ int main(int argc, char** argv) {
         PrintUsage(stdout);
         return 0;
     }
+    // Numbers and dates are written as the desktop program writes them on this system.
+    CurrentFormatSettings() = SystemFormatSettings();
     for (const Command& c : kCommands)
         if (name == c.name)
             return c.run(CliArgs(argv + 2, argv + argc));

@@ -10,7 +10,6 @@
 #include "screens/link_window.h"
 #include "screens/report_editor_window.h"
 #include "shell/ui/about_box.h"
-#include "shell/ui/locale_format.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/path_dialog.h"
 #include "ui/ui_fixture.h"
@@ -44,21 +43,6 @@ TEST_F(ProgramWindowsTest, EightWindowsWithTheirNamesAndCaptions) {
 TEST_F(ProgramWindowsTest, AboutBoxShowsTheCompiledVersion) {
     EXPECT_TRUE(AppWindows().Aoprog->VersionLabel->text().contains(
         QString::fromStdString(ProgramVersion())));
-}
-
-TEST(FormatSettingsOf, TakesTheLocalesSeparators) {
-    struct Case {
-        QLocale locale;
-        char decimal, date, time;
-    } cases[] = {{QLocale(QLocale::Russian, QLocale::Russia), ',', '.', ':'},
-                 {QLocale(QLocale::English, QLocale::UnitedStates), '.', '/', ':'},
-                 {QLocale(QLocale::German, QLocale::Germany), ',', '.', ':'}};
-    for (const Case& c : cases) {
-        const FormatSettings fs = FormatSettingsOf(c.locale);
-        EXPECT_EQ(fs.DecimalSeparator, c.decimal) << c.locale.name().toStdString();
-        EXPECT_EQ(fs.DateSeparator, c.date) << c.locale.name().toStdString();
-        EXPECT_EQ(fs.TimeSeparator, c.time) << c.locale.name().toStdString();
-    }
 }
 
 }  // namespace
