@@ -12,15 +12,6 @@
 
 namespace {
 
-std::vector<const TextItem*> ItemsWithText(const PreparedPage& page, const std::string& text) {
-    std::vector<const TextItem*> found;
-    for (const TextItem& item : page.items) {
-        if (item.text == text)
-            found.push_back(&item);
-    }
-    return found;
-}
-
 TEST(ReportLayout, HostileCellTextsStillGiveAReport) {
     ReportTable table = SampleReportTable(4, 2);
     table.Columns[1].Cells[1] = std::string(200000, 'W') + " конец";

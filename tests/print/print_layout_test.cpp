@@ -12,15 +12,6 @@
 
 namespace {
 
-std::vector<const TextItem*> ItemsWithText(const PreparedPage& page, const std::string& text) {
-    std::vector<const TextItem*> found;
-    for (const TextItem& item : page.items) {
-        if (item.text == text)
-            found.push_back(&item);
-    }
-    return found;
-}
-
 const TextItem& OnlyItem(const PreparedPage& page, const std::string& text) {
     const auto found = ItemsWithText(page, text);
     EXPECT_EQ(found.size(), 1u) << text;

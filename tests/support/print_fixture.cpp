@@ -69,3 +69,12 @@ PreparedReport PrepareSampleBlank(int periods, int dataColumns) {
     BuildDefaultHeader(header, table, records.RepO.HeaderOpt, {});
     return PrepareBlank(MakePrintState(table, records, header));
 }
+
+std::vector<const TextItem*> ItemsWithText(const PreparedPage& page, const std::string& text) {
+    std::vector<const TextItem*> found;
+    for (const TextItem& item : page.items) {
+        if (item.text == text)
+            found.push_back(&item);
+    }
+    return found;
+}

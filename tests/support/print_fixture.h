@@ -2,6 +2,9 @@
 // header, print and PDF tests and the benchmark.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "output/engine/prepared_report.h"
 #include "output/table/report_table.h"
 #include "reports/report_records.h"
@@ -17,3 +20,6 @@ ReportRecords SampleRecords(const std::string& moduleReportPath = "");
 // The blank of SampleReportTable(periods, dataColumns) with SampleRecords() and the table's
 // default header, prepared by the print bridge.
 PreparedReport PrepareSampleBlank(int periods, int dataColumns);
+
+// The text items of the page whose text is exactly text.
+std::vector<const TextItem*> ItemsWithText(const PreparedPage& page, const std::string& text);

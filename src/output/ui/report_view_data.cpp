@@ -5,22 +5,12 @@
 #include <QTextCursor>
 #include <QVBoxLayout>
 
+#include "output/ui/cell_alignment.h"
 #include "output/ui/report_view_window.h"
 #include "platform/prompts.h"
 #include "reports/report_records.h"
 
 namespace {
-
-Qt::Alignment AlignmentOf(int align) {
-    switch (align) {
-        case taCenter:
-            return Qt::AlignHCenter | Qt::AlignVCenter;
-        case taRight:
-            return Qt::AlignRight | Qt::AlignVCenter;
-        default:
-            return Qt::AlignLeft | Qt::AlignVCenter;
-    }
-}
 
 QFont StyledFont(QFont font, const OptionTriple& options) {
     font.setBold(options.Style & kStyleBold);
@@ -42,7 +32,7 @@ void StyleMemo(QTextEdit* memo, const OptionTriple& options) {
     QTextCursor cursor(memo->document());
     cursor.select(QTextCursor::Document);
     QTextBlockFormat format;
-    format.setAlignment(AlignmentOf(options.Align) & Qt::AlignHorizontal_Mask);
+    format.setAlignment(CellAlignment(options.Align) & Qt::AlignHorizontal_Mask);
     cursor.mergeBlockFormat(format);
 }
 
@@ -115,7 +105,7 @@ void TAprosmOt::ShowColumnStyle(int gridColumn) {
     const OptionTriple& options = table_.Columns[gridColumn].Options;
     for (int r = 0; r < StringGrid1->rowCount(); ++r) {
         QTableWidgetItem* item = StringGrid1->item(r, gridColumn);
-        item->setTextAlignment(AlignmentOf(options.Align));
+        item->setTextAlignment(CellAlignment(options.Align));
         item->setFont(StyledFont(StringGrid1->font(), options));
     }
 }
@@ -133,7 +123,7 @@ void TAprosmOt::ApplyGroupToPreview(OptionGroup group) {
     switch (group) {
         case ogTitle:
             LabelrTitle->setFont(StyledFont(font(), options));
-            LabelrTitle->setAlignment(AlignmentOf(options.Align));
+            LabelrTitle->setAlignment(CellAlignment(options.Align));
             break;
         case ogHeader:
             StyleMemo(MemorHeader, options);
@@ -144,7 +134,7 @@ void TAprosmOt::ApplyGroupToPreview(OptionGroup group) {
         case ogTabHead:
             for (int c = 0; c < StringGrid1->columnCount(); ++c) {
                 QTableWidgetItem* item = StringGrid1->horizontalHeaderItem(c);
-                item->setTextAlignment(AlignmentOf(options.Align));
+                item->setTextAlignment(CellAlignment(options.Align));
                 item->setFont(StyledFont(StringGrid1->font(), options));
             }
             break;

@@ -7,6 +7,7 @@
 
 #include "output/header/header_file.h"
 #include "output/header/header_session.h"
+#include "output/ui/cell_alignment.h"
 #include "output/ui/report_view_window.h"
 #include "reports/report_records.h"
 
@@ -19,17 +20,6 @@ QToolButton* HeaderButton(QWidget* parent, const QString& text, const QString& h
     b->setToolTip(hint);
     b->setCheckable(checkable);
     return b;
-}
-
-Qt::Alignment CellAlignment(int align) {
-    switch (align) {
-        case taCenter:
-            return Qt::AlignHCenter | Qt::AlignVCenter;
-        case taRight:
-            return Qt::AlignRight | Qt::AlignVCenter;
-        default:
-            return Qt::AlignLeft | Qt::AlignVCenter;
-    }
 }
 
 }  // namespace
