@@ -1,16 +1,13 @@
 // Benchmark: a 31-day hourly report table with 8 columns read from velorm-sim over TCP on
 // loopback through the whole controller reading flow (connection, module search, the
 // controller's clock and identifiers, eight archive reads, the table).
-#include <sys/resource.h>
-
 #include <chrono>
 #include <cstdio>
 
+#include "bench_support.h"
 #include "model/queue/tsk_file.h"
 #include "output/reading/read_from_controller.h"
-#include "platform/ini_file.h"
 #include "reports/hex_values.h"
-#include "reports/report_keys.h"
 #include "sim_server.h"
 #include "support/temp_dir.h"
 
@@ -21,12 +18,6 @@ constexpr int kDepth = 1488;
 constexpr int kNet = 5;
 constexpr uint32_t kQueueId = 0xA1B2C3D4;
 const TDateTime kClock = EncodeDateTime(2024, 3, 15, 10, 30, 0);
-
-long PeakKiB() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
-}
 
 sim::SimConfig Config() {
     sim::SimConfig config;
@@ -58,21 +49,8 @@ void WriteModule(const TempDir& dir, int port, ReportRecords& records) {
     records.RepI.DescriptorPath = dir / "00000001.ini";
     records.RepI.ModuleReportPath = dir.WriteFile("module/Reports/00000001.ini", "");
     records.RepI.ArchiveKind = 0;
-    IniFile descriptor(records.RepI.DescriptorPath);
-    IniFile module(records.RepI.ModuleReportPath);
-    descriptor.WriteInteger(kSecReport, kKeyColumns, kColumns);
-    for (int c = 0; c < kColumns; ++c) {
-        const std::string section = ColumnSection(c);
-        descriptor.WriteInteger(section, kKeyId, c + 1);
-        descriptor.WriteString(section, kKeyTitle, "P" + std::to_string(c + 1));
-        descriptor.WriteString(section, kKeyFormat, "%1.3f");
-        descriptor.WriteString(section, kKeySummary, kSummarySum);
-        module.WriteString(ColumnIdSection(c + 1), std::string(kKeyArchive) + "H",
-                           HexDigits(0x300 + c, 4));
-        module.WriteInteger(ColumnIdSection(c + 1), std::string(kKeyMaxIndex) + "H", kDepth);
-    }
-    descriptor.Save();
-    module.Save();
+    WriteHourlyReportFiles(records.RepI.DescriptorPath, records.RepI.ModuleReportPath, kColumns,
+                           0x300, kDepth);
 }
 
 }  // namespace

@@ -1,14 +1,10 @@
 // Benchmark: a 2,999-row hourly report table with 32 columns built from a flash-disk file.
-#include <sys/resource.h>
-
 #include <chrono>
 #include <cstdio>
 
+#include "bench_support.h"
 #include "model/flash/archive_writer.h"
 #include "output/table/build_table.h"
-#include "platform/ini_file.h"
-#include "reports/hex_values.h"
-#include "reports/report_keys.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -16,12 +12,6 @@ namespace {
 constexpr int kColumns = 32;
 constexpr int kRows = 2999;
 constexpr double kHour = 1.0 / 24;
-
-long PeakKiB() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
-}
 
 // One hourly file whose blocks 0x100 … hold kRows + 1 records ending at last.
 std::string WriteHourlyFile(const TempDir& dir, TDateTime last) {
@@ -41,24 +31,6 @@ std::string WriteHourlyFile(const TempDir& dir, TDateTime last) {
     return WriteArchiveFile(path, file) ? path : "";
 }
 
-void WriteReportFiles(const std::string& descriptorPath, const std::string& modulePath) {
-    IniFile descriptor(descriptorPath);
-    IniFile module(modulePath);
-    descriptor.WriteInteger(kSecReport, kKeyColumns, kColumns);
-    for (int c = 0; c < kColumns; ++c) {
-        const std::string section = ColumnSection(c);
-        descriptor.WriteInteger(section, kKeyId, c + 1);
-        descriptor.WriteString(section, kKeyTitle, "P" + std::to_string(c + 1));
-        descriptor.WriteString(section, kKeyFormat, "%1.3f");
-        descriptor.WriteString(section, kKeySummary, c % 2 ? kSummarySum : kSummaryAverage);
-        module.WriteString(ColumnIdSection(c + 1), std::string(kKeyArchive) + "H",
-                           HexDigits(0x100 + c, 4));
-        module.WriteInteger(ColumnIdSection(c + 1), std::string(kKeyMaxIndex) + "H", kRows + 1);
-    }
-    descriptor.Save();
-    module.Save();
-}
-
 }  // namespace
 
 int main() {
@@ -69,7 +41,8 @@ int main() {
     ReportRecords records;
     records.RepI.DescriptorPath = dir / "00000001.ini";
     records.RepI.ModuleReportPath = dir / "module.ini";
-    WriteReportFiles(records.RepI.DescriptorPath, records.RepI.ModuleReportPath);
+    WriteHourlyReportFiles(records.RepI.DescriptorPath, records.RepI.ModuleReportPath, kColumns,
+                           0x100, kRows + 1);
 
     const long before = PeakKiB();
     ReportTable table;
