@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <string>
 
-#include "output/header/special_header.h"
+#include "output/header/header_model.h"
 #include "output/print/print_bridge.h"
 #include "output/render/pdf_export.h"
 #include "support/print_fixture.h"

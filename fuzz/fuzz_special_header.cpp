@@ -8,7 +8,7 @@
 #include <string>
 
 #include "output/header/header_file.h"
-#include "output/header/special_header.h"
+#include "output/header/header_model.h"
 #include "platform/files.h"
 
 namespace {

@@ -6,7 +6,7 @@
 
 #include "output/engine/object_script.h"
 #include "output/engine/prepare_report.h"
-#include "output/header/special_header.h"
+#include "output/header/header_model.h"
 #include "output/print/print_bridge.h"
 #include "support/print_fixture.h"
 

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "output/header/special_header.h"
+#include "output/header/header_model.h"
 #include "output/print/print_bridge.h"
 #include "output/render/raster_page.h"
 #include "platform/files.h"

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "output/header/special_header.h"
+#include "output/header/header_model.h"
 #include "output/print/pdf_naming.h"
 #include "output/print/pdf_save.h"
 #include "output/table/table_columns.h"

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "output/engine/object_script.h"
-#include "output/header/special_header.h"
+#include "output/header/header_model.h"
 #include "output/print/print_bridge.h"
 #include "output/print/print_codes.h"
 #include "output/table/table_columns.h"

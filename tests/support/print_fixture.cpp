@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "output/header/special_header.h"
+#include "output/header/header_model.h"
 #include "output/print/print_bridge.h"
 #include "reports/report_keys.h"
 

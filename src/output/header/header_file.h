@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "output/header/special_header.h"
+#include "output/header/header_model.h"
 #include "reports/report_records.h"
 
 // <directory of the module report file>/THead/<its base name>TabHead.ini

@@ -3,7 +3,7 @@
 // with the table.
 #pragma once
 
-#include "output/header/special_header.h"
+#include "output/header/header_model.h"
 #include "output/table/report_table.h"
 #include "reports/report_records.h"
 

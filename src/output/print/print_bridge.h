@@ -7,7 +7,7 @@
 
 #include "output/engine/prepared_report.h"
 #include "output/engine/report_template.h"
-#include "output/header/special_header.h"
+#include "output/header/header_model.h"
 #include "output/print/print_state.h"
 
 inline constexpr int kPortraitLineWidth = 645;   // formP of a portrait page

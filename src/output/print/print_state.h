@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "output/header/special_header.h"
+#include "output/header/header_model.h"
 #include "output/table/report_table.h"
 #include "reports/report_records.h"
 

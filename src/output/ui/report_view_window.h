@@ -24,7 +24,7 @@
 #include <functional>
 #include <vector>
 
-#include "output/header/special_header.h"
+#include "output/header/header_model.h"
 #include "output/print/print_state.h"
 #include "output/reading/reading_result.h"
 #include "output/table/build_progress.h"

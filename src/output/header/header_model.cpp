@@ -1,5 +1,5 @@
 // Editing the special table header: rows, merges, texts, styles and the numbering column.
-#include "output/header/special_header.h"
+#include "output/header/header_model.h"
 
 #include <algorithm>
 

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "output/header/header_file.h"
+#include "output/header/header_model.h"
 #include "output/header/header_session.h"
-#include "output/header/special_header.h"
 #include "output/table/table_columns.h"
 #include "platform/files.h"
 #include "platform/ini_file.h"
