@@ -3,17 +3,16 @@
 
 #include <cstdio>
 
-#include "model/binary/le_fields.h"
 #include "model/queue/task_cl.h"
 #include "output/header/header_session.h"
 #include "output/print/print_bridge.h"
 #include "output/reading/module_files.h"
 #include "output/render/pdf_export.h"
+#include "output/view/report_context.h"
 
 int WriteReportPdf(const ReportTable& table, ReportRecords records, const std::string& path) {
     const Task_CL queue(FirstModuleFile(records.RepI.ModuleDir, ".tsk"));
-    records.RepI.SerialNumber = queue.Header().ModuleWord60;
-    records.RepI.ModuleType = Hex4(queue.Header().ModuleNumber);
+    TakeModuleIdentity(records.RepI, queue);
     SpecialHeader header;
     SetUpHeader(header, table, records);
     std::string error;

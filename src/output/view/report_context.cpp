@@ -50,6 +50,11 @@ int OfferedKinds(const std::string& moduleReport, const std::string& flashDir,
 
 }  // namespace
 
+void TakeModuleIdentity(S_repI& report, const Task_CL& queue) {
+    report.SerialNumber = queue.Header().ModuleWord60;
+    report.ModuleType = HexDigits(queue.Header().ModuleNumber, 4);
+}
+
 ReportContext LoadReportContext(ReportRecords& records, int previousKind) {
     ReportContext c;
     S_repI& r = records.RepI;
@@ -63,8 +68,7 @@ ReportContext LoadReportContext(ReportRecords& records, int previousKind) {
     }
     c.HasQueue = true;
     const Task_CL queue(queuePath);
-    r.SerialNumber = queue.Header().ModuleWord60;
-    r.ModuleType = HexDigits(queue.Header().ModuleNumber, 4);
+    TakeModuleIdentity(r, queue);
     c.ControllerName = SysToUtf8(queue.QueueName());
     c.SerialText = HexDigits(r.SerialNumber, 4);
     c.ModuleType = r.ModuleType;

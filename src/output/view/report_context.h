@@ -7,6 +7,8 @@
 
 #include "reports/report_records.h"
 
+class Task_CL;
+
 inline constexpr const char* kNoQueueText = "Ошибка - нет файла с данными";
 inline constexpr const char* kNoColumnsText =
     "Для данного отчета не настроены значения для колонок таблицы. ";
@@ -33,6 +35,10 @@ struct ReportContext {
 // still offered, else the first offered one is taken. Sets SerialNumber, ModuleType and, when
 // a kind is offered, ArchiveKind of records.RepI.
 ReportContext LoadReportContext(ReportRecords& records, int previousKind);
+
+// The serial number and the module type text of the module's task queue into report, as the
+// printed module lines show them.
+void TakeModuleIdentity(S_repI& report, const Task_CL& queue);
 
 // The prompt above the period pickers for an archive kind.
 std::string PeriodPrompt(int kind);
